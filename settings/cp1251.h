@@ -1,0 +1,15 @@
+#pragma once
+// Windows-1251, the single-byte code page of the program's files and network texts, and UTF-8, the
+// encoding of everything shown on screen. Conversion happens only at that edge.
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+// Every character that Windows-1251 lacks, and every malformed UTF-8 sequence, becomes one "?".
+std::string Utf8ToCp1251(std::string_view utf8);
+
+// Byte 0x98, the one code Windows-1251 leaves undefined, becomes U+FFFD.
+std::string Cp1251ToUtf8(std::string_view cp1251);
+
+}  // namespace tarvel
