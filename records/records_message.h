@@ -1,0 +1,38 @@
+#pragma once
+// The messages of the records layer: what went wrong with which file. The layer never shows anything;
+// the caller shows the message in the current language by composing it from the text table, or takes
+// the English text as it stands.
+#include <functional>
+#include <string>
+
+namespace tarvel {
+
+enum class RecordsMessageKind {
+  FileMissing,      // "Can`t find the file" (row 93) + " \"" + path + "\"!"          error, the program ends
+  FileIncorrect,    // "The incorrect file" (row 92) + " \"" + path + "\"!"           error, the program ends
+  FileAttributes,   // "The file \"" (row 90) + path + "\" has incorrect ..." (row 91) warning, the run goes on
+  DiskWriteError,   // "Error of disk writing!" (row 97)                             a club file was not saved
+  HistoryNotSaved,  // "Cann`t save history!" (no row of the text table)             a history file was not saved
+};
+
+struct RecordsMessage {
+  RecordsMessageKind Kind = RecordsMessageKind::DiskWriteError;
+  std::string Path;  // the full path the message names (UTF-8, as the file system gives it); may be empty
+
+  // The text-table row of the message's first text, or -1 when it has none; SecondRow is the row that
+  // follows the path (91 for FileAttributes), or -1.
+  int Row() const;
+  int SecondRow() const;
+
+  // The whole message in English.
+  std::string English() const;
+
+  // The whole message built from text(row) in the current language; a message without a row keeps its
+  // English text.
+  std::string Compose(const std::function<std::string(int row)>& text) const;
+
+  // True for the messages after which the program cannot go on.
+  bool Fatal() const;
+};
+
+}  // namespace tarvel
