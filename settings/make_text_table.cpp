@@ -23,7 +23,8 @@ struct Failure {
   std::string message;
 };
 
-// \n line feed, \r carriage return, \\ backslash; nothing else follows a backslash.
+// \n line feed, \r carriage return, \\ backslash, \" double quote (a plain " serves as well); nothing else
+// follows a backslash.
 std::optional<std::string> Unescape(const std::string& field, std::string& error) {
   std::string out;
   for (std::size_t i = 0; i < field.size(); ++i) {
@@ -39,6 +40,7 @@ std::optional<std::string> Unescape(const std::string& field, std::string& error
       case 'n': out += '\n'; break;
       case 'r': out += '\r'; break;
       case '\\': out += '\\'; break;
+      case '"': out += '"'; break;
       default:
         error = std::string("unknown escape \\") + field[i];
         return std::nullopt;
