@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <fstream>
-#include <iterator>
 
 #include "settings/address_cipher.h"
 #include "settings/remote_configuration.h"
