@@ -168,9 +168,8 @@ Lines BuildLines(const Options& o) {
   l[19] = OneLine(o.LanAddress);
   l[20] = at_most(o.LanPort, std::string::npos, defaults.LanPort);
   l[21] = "<# Background>";
-  const bool background_valid = InRange(o.Background, 0, 10) && InRange(o.BackgroundVariant, 0, 6);
-  l[22] = background_valid ? TwoDigits(o.Background) + static_cast<char>('0' + o.BackgroundVariant)
-                           : TwoDigits(defaults.Background) + static_cast<char>('0' + defaults.BackgroundVariant);
+  const Options& bg = InRange(o.Background, 0, 10) && InRange(o.BackgroundVariant, 0, 6) ? o : defaults;
+  l[22] = TwoDigits(bg.Background) + static_cast<char>('0' + bg.BackgroundVariant);
   l[23] = "<# Name Of Player>";
   l[24] = OneLine(o.PlayerName);
   l[25] = "<# World Top Ten>";
