@@ -201,4 +201,10 @@ std::optional<RecordsMessage> UpdateClubFile(const std::filesystem::path& path, 
   return SaveClubFile(path, *load.Club, writer);
 }
 
+std::optional<RecordsMessage> RemoveMember(const std::filesystem::path& path, int slot, bool writable,
+                                           const FileWriter& writer) {
+  if (slot < 1 || slot > kMemberSlots) return std::nullopt;
+  return UpdateClubFile(path, writable, writer, [slot](ClubLines& club) { RemoveMember(club, slot); });
+}
+
 }  // namespace tarvel

@@ -125,4 +125,9 @@ std::optional<RecordsMessage> UpdateClubFile(const std::filesystem::path& path, 
                                              const FileWriter& writer,
                                              const std::function<void(ClubLines&)>& change);
 
+// Leaving the table during a deal forfeits the player's club line: slot 1-5 is removed from the club
+// file at path in one save. Any other slot (a new player has no line) writes nothing at all.
+std::optional<RecordsMessage> RemoveMember(const std::filesystem::path& path, int slot, bool writable,
+                                           const FileWriter& writer = {});
+
 }  // namespace tarvel

@@ -27,11 +27,14 @@ TCount GeneralCountLocal(const SeriesCounters& c) {
 }
 
 TCount GeneralCountAccount(const SeriesCounters& c, int accountCycleDeals, double accountRating) {
-  TCount count = GeneralCountLocal(c);
-  count.Count_KonCur = std::to_string(static_cast<long long>(accountCycleDeals) + (c.KonAll - c.KonAtStart));
-  count.Count_ReiBeg = std::to_string(RoundToInteger(accountRating));
-  count.Count_ReiCur = "?";
-  return count;
+  const TCount local = GeneralCountLocal(c);
+  return TCount{local.Count_KonAll,
+                std::to_string(static_cast<long long>(accountCycleDeals) + (c.KonAll - c.KonAtStart)),
+                local.Count_ScoBeg,
+                local.Count_ScoCur,
+                local.Count_ScoAll,
+                std::to_string(RoundToInteger(accountRating)),
+                "?"};
 }
 
 TCount GeneralCountTournament(const SeriesCounters& c, int tableScore, int tournamentRating) {

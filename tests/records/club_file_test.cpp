@@ -263,5 +263,29 @@ TEST_F(ClubNameChange, RewritesTheLineInOneSave) {
   EXPECT_TRUE(PasswordMatches(ParseMemberLine(ReadMember(after, 1))->PasswordCode, "xyz"));
 }
 
+// Leaving the table during a deal.
+TEST_F(ClubNameChange, LeavingDuringADealForfeitsTheLineOfAMemberOnly) {
+  WriteShippedClubs();
+  const auto path = ClubFilePath(Dir(), ClubKind::Local);
+  ClubLines club = LoadClub(ClubKind::Local);
+  InsertMember(club, Member("Stays", 5.0), false);
+  InsertMember(club, Member("Leaves", 4.0), false);
+  ASSERT_FALSE(SaveClubFile(path, club, FileWriter{}));
+  const std::string before = ReadBytes(path);
+
+  // A new player has no line: nothing is written at all (a save would leave this writer's temporary file).
+  const FileWriter dying(WriteFault{0, true});
+  EXPECT_FALSE(RemoveMember(path, kSlotNewPlayer, true, dying));
+  EXPECT_FALSE(std::filesystem::exists(FileWriter::TemporaryOf(path)));
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_FALSE(RemoveMember(path, 2, false));  // not writable: left alone
+  EXPECT_EQ(ReadBytes(path), before);
+
+  EXPECT_FALSE(RemoveMember(path, 2, true));
+  const ClubLines after = LoadClub(ClubKind::Local);
+  EXPECT_EQ(NameOf(after, 1), "Stays");
+  EXPECT_EQ(ReadMember(after, 2), kEmptyMemberLine);
+}
+
 }  // namespace
 }  // namespace tarvel
