@@ -1,16 +1,6 @@
 #include "records/club_check.h"
 
-#include <unistd.h>
-
 namespace tarvel {
-
-bool FileWritableByUser(const std::filesystem::path& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec) return false;
-  if ((status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) return false;
-  return ::access(path.c_str(), W_OK) == 0;
-}
 
 ClubStartup CheckClubFiles(const std::filesystem::path& programDir, ClubState& state) {
   ClubStartup result;
@@ -42,7 +32,8 @@ ClubStartup CheckClubFiles(const std::filesystem::path& programDir, ClubState& s
     result.DistributionLabel = DistributionLabel(*load.Club);
     const bool writable = FileWritableByUser(path);
     state.NotWritable[static_cast<int>(kind)] = !writable;
-    if (!writable) result.Messages.push_back(RecordsMessage{RecordsMessageKind::FileAttributes, path.string()});
+    if (!writable)
+      result.Messages.push_back(RecordsMessage{RecordsMessageKind::FileAttributes, path.string()});
   }
   result.SendStartReport = result.DistributionLabel != kMakerLabel;
   return result;

@@ -15,10 +15,10 @@ namespace tarvel {
 inline constexpr std::string_view kMakerLabel = "KEX";
 
 struct ClubStartup {
-  bool ForceRussian = false;     // Tarvel.clb passed the shape check and its line 17 begins with "1"
+  bool ForceRussian = false;      // Tarvel.clb passed the shape check and its line 17 begins with "1"
   std::string DistributionLabel;  // of the last correct file (Tarvel.net when both are)
-  bool SendStartReport = false;  // the label is not the maker's own
-  bool CanStart = true;          // false after a missing or incorrect file; the program ends
+  bool SendStartReport = false;   // the label is not the maker's own
+  bool CanStart = true;           // false after a missing or incorrect file; the program ends
   // In the order they are to be shown; a fatal message is the last one.
   std::vector<RecordsMessage> Messages;
 };
@@ -26,9 +26,5 @@ struct ClubStartup {
 // Checks Tarvel.clb, then Tarvel.net, and records the findings in state (the invalid, missing and
 // incorrect flags and which files are not writable).
 ClubStartup CheckClubFiles(const std::filesystem::path& programDir, ClubState& state);
-
-// The counterpart of the read-only attribute: false when the file lacks its owner's write permission or
-// the user may not write it. The permission bit is checked too because a superuser may write anything.
-bool FileWritableByUser(const std::filesystem::path& path);
 
 }  // namespace tarvel

@@ -62,7 +62,8 @@ Checksums ClubChecksums(const ClubLines& club) {
 bool ClubFileCorrect(const ClubLines& club) {
   const Checksums sums = ClubChecksums(club);
   const std::string& marks = club.Lines[kClubFileLines];
-  if (marks.size() < kMarkLineLength || club.Lines[16].rfind(std::string{kGameMark, '}'}, 0) != 0) return false;
+  if (marks.size() < kMarkLineLength || club.Lines[16].rfind(std::string{kGameMark, '}'}, 0) != 0)
+    return false;
   return marks.substr(kChecksumColumn, kChecksumWidth) == ZeroPadded(sums.A, kChecksumWidth) &&
          marks.substr(kChecksumColumn + 6, kChecksumWidth) == ZeroPadded(sums.B, kChecksumWidth) &&
          marks.substr(kChecksumColumn + 12, kChecksumWidth) == ZeroPadded(sums.C, kChecksumWidth);
@@ -89,7 +90,9 @@ bool ForcesRussian(const ClubLines& club) {
   return !marks.empty() && marks[0] == '1';
 }
 
-bool MemberSlotEmpty(std::string_view line) { return line.size() < 37 || line[36] == '#'; }
+bool MemberSlotEmpty(std::string_view line) {
+  return line.size() < 37 || line[36] == '#';
+}
 
 std::optional<MemberRecord> ParseMemberLine(std::string_view line) {
   if (line.size() != kMemberLineLength || MemberSlotEmpty(line)) return std::nullopt;

@@ -85,9 +85,9 @@ std::string ReadMember(const ClubLines& club, int slot);
 void RemoveMember(ClubLines& club, int slot);
 
 struct InsertResult {
-  int Slot = 0;          // where the member line went, 0 when every member has a higher rating
-  int TopTenPlace = 0;   // 1-10, 0 when not entered (or not a contender)
-  int TopTenScore = 0;   // the score offered to the top ten
+  int Slot = 0;         // where the member line went, 0 when every member has a higher rating
+  int TopTenPlace = 0;  // 1-10, 0 when not entered (or not a contender)
+  int TopTenScore = 0;  // the score offered to the top ten
 };
 
 // A contender's score (columns 39-44) enters the top ten first, above every equal older score, and the
@@ -96,8 +96,8 @@ struct InsertResult {
 InsertResult InsertMember(ClubLines& club, std::string line, bool topTenContender);
 
 struct TopTenEntry {
-  std::string Name;  // UTF-8, without the padding spaces
-  std::string ScoreText;  // columns 21-26 without the padding spaces
+  std::string Name;          // UTF-8, without the padding spaces
+  std::string ScoreText;     // columns 21-26 without the padding spaces
   std::optional<int> Score;  // nothing when the stored text is not a decimal number
 };
 

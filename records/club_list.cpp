@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::size_t kKeptNameColumns = 4;
 
-std::string Spaces(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string Spaces(int n) {
+  return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 // The Windows-1251 text of one member button.
 std::string MemberText(std::string_view stored, int mode) {
@@ -19,7 +21,8 @@ std::string MemberText(std::string_view stored, int mode) {
   const std::string dealField(line.substr(30, 7));
   const std::string score(line.substr(38, 6));
   if (mode == 2) {
-    const std::string rating = empty ? "######" : FormatRating2(ParseRating(line.substr(20, 10)).value_or(0), 6);
+    const std::string rating =
+        empty ? "######" : FormatRating2(ParseRating(line.substr(20, 10)).value_or(0), 6);
     return name + Spaces(2) + dealField + Spaces(2) + rating;
   }
   const std::string games =

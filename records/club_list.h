@@ -23,7 +23,7 @@ inline constexpr int kTopTenPanelWidthLimit = 251;
 
 // The online account that replaces the fifth button while logged in during local play.
 struct AccountButton {
-  std::string Nick;  // UTF-8
+  std::string Nick;    // UTF-8
   int CycleDeals = 0;  // deals in the account's current cycle
   int Score = 0;
   int Deals = 0;
@@ -31,10 +31,10 @@ struct AccountButton {
 };
 
 struct ClubList {
-  int HeaderRow = 7;                 // the text-table row of the header: 6 + ClubListMode
+  int HeaderRow = 7;                   // the text-table row of the header: 6 + ClubListMode
   std::array<std::string, 6> Buttons;  // [1..5]
   std::array<std::string, 4> Panels;   // [1..3]: top-ten places 1-3
-  bool Button5Account = false;       // the fifth button shows the account (drawn red, else navy)
+  bool Button5Account = false;         // the fifth button shows the account (drawn red, else navy)
 };
 
 // clubListMode 1 shows name, games in the cycle and score; 2 shows name, all deals and rating.
@@ -54,7 +54,7 @@ struct TopTenRow {
 };
 
 struct TopTenWindow {
-  std::string Title;  // "WINDOWS. LOCAL GAMES WITH PC" or "WINDOWS. NET GAMES"
+  std::string Title;               // "WINDOWS. LOCAL GAMES WITH PC" or "WINDOWS. NET GAMES"
   std::array<TopTenRow, 11> Rows;  // [1..10]
 };
 

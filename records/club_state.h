@@ -22,9 +22,9 @@ struct ClubState {
   int Score = 0;
   double Rating = 0;
 
-  bool FileInvalid = false;    // Tarvel.clb failed the shape check
-  bool FileMissing = false;    // a club file was not found
-  bool FileIncorrect = false;  // a club file failed its checksums, marks or shape
+  bool FileInvalid = false;           // Tarvel.clb failed the shape check
+  bool FileMissing = false;           // a club file was not found
+  bool FileIncorrect = false;         // a club file failed its checksums, marks or shape
   std::array<bool, 2> NotWritable{};  // by ClubKind: read-only files are never written
 
   bool Writable(ClubKind kind) const { return !NotWritable[static_cast<int>(kind)]; }

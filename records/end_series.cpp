@@ -7,15 +7,23 @@ namespace tarvel {
 
 namespace {
 
-TextPiece Row(int row) { return TextPiece{row, {}}; }
-TextPiece Literal(std::string text) { return TextPiece{-1, std::move(text)}; }
+TextPiece Row(int row) {
+  return TextPiece{row, {}};
+}
+TextPiece Literal(std::string text) {
+  return TextPiece{-1, std::move(text)};
+}
 
 std::uint8_t AcOf(PlayKind kind) {
   switch (kind) {
-    case PlayKind::Local: return kAcLocal;
-    case PlayKind::Lan: return kAcLan;
-    case PlayKind::Account: return kAcAccount;
-    case PlayKind::Tournament: return kAcTournament;
+    case PlayKind::Local:
+      return kAcLocal;
+    case PlayKind::Lan:
+      return kAcLan;
+    case PlayKind::Account:
+      return kAcAccount;
+    case PlayKind::Tournament:
+      return kAcTournament;
   }
   return kAcLocal;
 }
@@ -94,13 +102,20 @@ SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInpu
   // The new rating.
   switch (input.Kind) {
     case PlayKind::Local:
-    case PlayKind::Lan: out.NewRating = NewRatingOf(c.KonAll, c.SeriesScore, c.RatingAtStart, c.KonAtStart); break;
-    case PlayKind::Account: out.NewRating = input.AccountRating; break;
-    case PlayKind::Tournament: out.NewRating = input.TournamentRating; break;
+    case PlayKind::Lan:
+      out.NewRating = NewRatingOf(c.KonAll, c.SeriesScore, c.RatingAtStart, c.KonAtStart);
+      break;
+    case PlayKind::Account:
+      out.NewRating = input.AccountRating;
+      break;
+    case PlayKind::Tournament:
+      out.NewRating = input.TournamentRating;
+      break;
   }
 
   // The history entry.
-  out.Entry.HName = input.Kind == PlayKind::Lan || tournament ? SeatNamesJoined(input.SeatNames) : input.PlayerName;
+  out.Entry.HName =
+      input.Kind == PlayKind::Lan || tournament ? SeatNamesJoined(input.SeatNames) : input.PlayerName;
   out.Entry.HKon = tournament ? 1 : c.KonAll - c.KonAtStart;
   out.Entry.HRes = tournament ? input.TournamentScoreChange : c.SeriesScore;
   out.Entry.HRei = out.NewRating;
@@ -109,7 +124,8 @@ SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInpu
   out.HistoryFile = history.Number;
   if (history.Message) out.Messages.push_back(*history.Message);
 
-  out.TotalScore = static_cast<int>(Clamp(static_cast<long long>(c.ScoreAtStart) + c.SeriesScore, -99'999, 999'999));
+  out.TotalScore =
+      static_cast<int>(Clamp(static_cast<long long>(c.ScoreAtStart) + c.SeriesScore, -99'999, 999'999));
 
   if (!input.GameComplete) {
     if (c.SeriesScore > 0) out.Sounds.push_back("WKoGood");
@@ -119,8 +135,8 @@ SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInpu
 
   // The player's club line: taken out and put in again with the new counters, in one save.
   out.TopTenContender = input.GameComplete;
-  const std::string line = MemberLine(MemberRecord{input.PlayerName, out.NewRating, c.KonAll, out.TotalScore,
-                                                   input.PasswordCode});
+  const std::string line =
+      MemberLine(MemberRecord{input.PlayerName, out.NewRating, c.KonAll, out.TotalScore, input.PasswordCode});
   const ClubKind kind = input.Kind == PlayKind::Local ? ClubKind::Local : ClubKind::Lan;
   InsertResult inserted;
   bool changed = false;

@@ -54,13 +54,13 @@ struct EndGameWindow {
   int CaptionRow = 49;  // "The completion of game"
   std::string Sound;    // "WFiBest", "WFiGood" or "WFiBads"
   std::vector<TextLine> Lines;
-  std::vector<int> LineY;  // the y of each line (x = 50)
-  std::string Medal;       // "GMedal" for places 1-10, else empty
+  std::vector<int> LineY;    // the y of each line (x = 50)
+  std::string Medal;         // "GMedal" for places 1-10, else empty
   std::string PlacePicture;  // "GPlace01" ... "GPlace10" drawn over the medal
   int MedalY = 0;
   std::optional<TextLine> Reward;  // "You get" + " " + amount + " " + "Kexs" + "!!!", with two coins
-  std::string Animation;     // "GEndBest", "GEndGood" or "GEndBads", played once
-  int AnimationStopFrame = -1;  // 25 for place 1, 24 for places 2-10; -1: runs to its end
+  std::string Animation;           // "GEndBest", "GEndGood" or "GEndBads", played once
+  int AnimationStopFrame = -1;     // 25 for place 1, 24 for places 2-10; -1: runs to its end
 };
 
 // The window for a top-ten place (0: not entered; over 10: a place beyond the ten, online) and the score

@@ -45,6 +45,7 @@ bool FileWriter::Replace(const std::filesystem::path& target, std::string_view b
   const std::filesystem::path tmp = TemporaryOf(target);
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
+  if (existed && !FileWritableByUser(target)) return false;
 
   // A leftover temporary file is removed first, so that the new one is created with fresh permissions.
   ::unlink(tmp.c_str());
@@ -73,6 +74,15 @@ bool FileWriter::Replace(const std::filesystem::path& target, std::string_view b
   }
   SyncDirectory(target.parent_path());
   return true;
+}
+
+bool FileWritableByUser(const std::filesystem::path& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec) return false;
+  if ((status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+    return false;
+  return ::access(path.c_str(), W_OK) == 0;
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {

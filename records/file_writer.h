@@ -27,7 +27,8 @@ class FileWriter {
   explicit FileWriter(WriteFault fault) : fault_(fault) {}
 
   // Replaces target by bytes. False when the file could not be saved; target is then unchanged. A
-  // replaced file keeps its permission bits.
+  // replaced file keeps its permission bits; an existing file that is not writable by the user is
+  // never replaced (the rename would otherwise get round its read-only permission).
   bool Replace(const std::filesystem::path& target, std::string_view bytes) const;
 
   static std::filesystem::path TemporaryOf(const std::filesystem::path& target);
@@ -35,6 +36,10 @@ class FileWriter {
  private:
   WriteFault fault_;
 };
+
+// The counterpart of the read-only attribute: false when the file lacks its owner's write permission or
+// the user may not write it. The permission bit is checked too because a superuser may write anything.
+bool FileWritableByUser(const std::filesystem::path& path);
 
 // The whole file, or nothing when it cannot be opened, is not a regular file or is longer than maxBytes
 // (files of outside origin are never read without a bound).

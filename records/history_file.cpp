@@ -24,7 +24,9 @@ struct HistoryScan {
   std::vector<std::string> Entries;
 };
 
-Checksums LineChecksums(std::string_view line) { return ComputeChecksums(line.substr(0, kDataColumns)); }
+Checksums LineChecksums(std::string_view line) {
+  return ComputeChecksums(line.substr(0, kDataColumns));
+}
 
 // The line's columns 1-99 followed by its three five-digit checksums.
 std::string WithChecksums(std::string data) {
@@ -60,7 +62,9 @@ HistoryScan ScanHistoryFile(const std::filesystem::path& path) {
   return bytes ? ScanHistory(*bytes) : HistoryScan{};
 }
 
-std::string FourDigits(int number) { return ZeroPadded(number, 4); }
+std::string FourDigits(int number) {
+  return ZeroPadded(number, 4);
+}
 
 std::string KindMarker(std::uint8_t ac) {
   const char letter = ac == kAcAccount ? 'A' : ac == kAcTournament ? 'T' : ac == kAcLan ? 'N' : 'L';
@@ -101,7 +105,9 @@ HistoryStamp StampOf(std::time_t when) {
   return HistoryStamp{tm.tm_hour, tm.tm_min, ShortDate(when)};
 }
 
-std::filesystem::path HistoryDirectory(const std::filesystem::path& programDir) { return programDir / "History"; }
+std::filesystem::path HistoryDirectory(const std::filesystem::path& programDir) {
+  return programDir / "History";
+}
 
 std::filesystem::path HistoryFilePath(const std::filesystem::path& programDir, int number) {
   return HistoryDirectory(programDir) / ("Tarvel_I" + FourDigits(number) + ".hst");
@@ -220,11 +226,20 @@ std::vector<HistoryRow> ReadHistoryRows(const std::filesystem::path& programDir,
     for (std::size_t i = 0; i < kCells.size(); ++i)
       row.Cells[i] = records_text::Cp1251ToUtf8(Trimmed(line.substr(kCells[i].first, kCells[i].second)));
     switch (line[89]) {
-      case 'L': row.Cells[6] = "Local"; break;
-      case 'N': row.Cells[6] = "Net", row.TypeColour = HistoryTypeColour::Green; break;
-      case 'A': row.Cells[6] = "Account", row.TypeColour = HistoryTypeColour::Red; break;
-      case 'T': row.Cells[6] = "Tourney", row.TypeColour = HistoryTypeColour::Blue; break;
-      default: break;
+      case 'L':
+        row.Cells[6] = "Local";
+        break;
+      case 'N':
+        row.Cells[6] = "Net", row.TypeColour = HistoryTypeColour::Green;
+        break;
+      case 'A':
+        row.Cells[6] = "Account", row.TypeColour = HistoryTypeColour::Red;
+        break;
+      case 'T':
+        row.Cells[6] = "Tourney", row.TypeColour = HistoryTypeColour::Blue;
+        break;
+      default:
+        break;
     }
     rows.push_back(std::move(row));
   }

@@ -65,7 +65,7 @@ struct HistoryCheck {
 HistoryCheck CheckHistoryFile(const std::filesystem::path& programDir, int number);
 
 struct HistoryWrite {
-  int Number = 0;  // the file written, 0 when nothing was
+  int Number = 0;                         // the file written, 0 when nothing was
   std::optional<RecordsMessage> Message;  // HistoryNotSaved when the file could not be saved
 };
 

@@ -8,7 +8,9 @@ namespace tarvel {
 
 namespace {
 
-long long Scaled(double x, double scale) { return RoundToInteger(x * scale); }
+long long Scaled(double x, double scale) {
+  return RoundToInteger(x * scale);
+}
 
 // "-12,35" from -1235 with two decimals: the digits of |n| with at least decimals + 1 of them and a comma
 // before the last decimals.
@@ -40,9 +42,13 @@ long long RoundToInteger(double x) {
   return static_cast<long long>(v);
 }
 
-double RoundSixDecimals(double x) { return RoundHalfEven(x * 1e6) / 1e6; }
+double RoundSixDecimals(double x) {
+  return RoundHalfEven(x * 1e6) / 1e6;
+}
 
-std::string FormatRating6(double rating) { return PadLeft(WithComma(Scaled(rating, 1e6), 6), 10); }
+std::string FormatRating6(double rating) {
+  return PadLeft(WithComma(Scaled(rating, 1e6), 6), 10);
+}
 
 std::string FormatRating2(double rating, int width) {
   return PadLeft(WithComma(Scaled(rating, 100), 2), static_cast<std::size_t>(width < 0 ? 0 : width));
@@ -114,6 +120,8 @@ std::string PadRight(std::string_view text, std::size_t width) {
   return out;
 }
 
-long long Clamp(long long value, long long lo, long long hi) { return value < lo ? lo : value > hi ? hi : value; }
+long long Clamp(long long value, long long lo, long long hi) {
+  return value < lo ? lo : value > hi ? hi : value;
+}
 
 }  // namespace tarvel

@@ -8,11 +8,16 @@
 namespace tarvel {
 
 enum class RecordsMessageKind {
-  FileMissing,      // "Can`t find the file" (row 93) + " \"" + path + "\"!"          error, the program ends
-  FileIncorrect,    // "The incorrect file" (row 92) + " \"" + path + "\"!"           error, the program ends
-  FileAttributes,   // "The file \"" (row 90) + path + "\" has incorrect ..." (row 91) warning, the run goes on
-  DiskWriteError,   // "Error of disk writing!" (row 97)                             a club file was not saved
-  HistoryNotSaved,  // "Cann`t save history!" (no row of the text table)             a history file was not saved
+  // "Can`t find the file" (row 93) + " \"" + path + "\"!"; at start-up the program ends.
+  FileMissing,
+  // "The incorrect file" (row 92) + " \"" + path + "\"!"; at start-up the program ends.
+  FileIncorrect,
+  // "The file \"" (row 90) + path + "\" has incorrect attributes!..." (row 91); the run goes on.
+  FileAttributes,
+  // "Error of disk writing!" (row 97): a club file was not saved.
+  DiskWriteError,
+  // "Cann`t save history!" (no row of the text table): a history file was not saved.
+  HistoryNotSaved,
 };
 
 struct RecordsMessage {
@@ -31,7 +36,7 @@ struct RecordsMessage {
   // English text.
   std::string Compose(const std::function<std::string(int row)>& text) const;
 
-  // True for the messages after which the program cannot go on.
+  // True for the messages after which the start-up cannot go on (a missing or incorrect club file).
   bool Fatal() const;
 };
 

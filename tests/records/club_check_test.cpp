@@ -110,8 +110,9 @@ TEST_F(ClubCheck, ReadOnlyFileWarnsAndIsNeverWritten) {
   ASSERT_EQ(s.Messages.size(), 1u);
   EXPECT_EQ(s.Messages[0].Kind, RecordsMessageKind::FileAttributes);
   EXPECT_FALSE(s.Messages[0].Fatal());
-  EXPECT_EQ(s.Messages[0].English(), "The file \"" + lan.string() +
-                                         "\" has incorrect attributes!\n\rThe work of the program will be incorrect!");
+  EXPECT_EQ(s.Messages[0].English(),
+            "The file \"" + lan.string() +
+                "\" has incorrect attributes!\n\rThe work of the program will be incorrect!");
   EXPECT_EQ(s.Messages[0].Compose([](int row) { return "<" + std::to_string(row) + ">"; }),
             "<90>" + lan.string() + "<91>");
   EXPECT_TRUE(state.Writable(ClubKind::Local));
@@ -119,8 +120,10 @@ TEST_F(ClubCheck, ReadOnlyFileWarnsAndIsNeverWritten) {
   EXPECT_FALSE(state.BlocksOptionsSave());
 
   const std::string before = ReadBytes(lan);
-  EXPECT_FALSE(UpdateClubFile(lan, state.Writable(ClubKind::Lan), FileWriter{},
-                              [](ClubLines& club) { RemoveMember(club, 1); club.Lines[6][0] = 'X'; }));
+  EXPECT_FALSE(UpdateClubFile(lan, state.Writable(ClubKind::Lan), FileWriter{}, [](ClubLines& club) {
+    RemoveMember(club, 1);
+    club.Lines[6][0] = 'X';
+  }));
   EXPECT_EQ(ReadBytes(lan), before);
 }
 

@@ -12,7 +12,9 @@
 namespace tarvel {
 namespace {
 
-ClubLines Shipped(ClubKind kind = ClubKind::Local) { return ParseClubFile(ShippedClubFile(kind)).value(); }
+ClubLines Shipped(ClubKind kind = ClubKind::Local) {
+  return ParseClubFile(ShippedClubFile(kind)).value();
+}
 
 std::string Member(const std::string& name, double rating, int deals = 30, int score = 0) {
   return MemberLine(MemberRecord{name, rating, deals, score, EncodePassword("pw")});
@@ -54,16 +56,20 @@ TEST(ClubFile, EditedFilesAreIncorrect) {
     std::size_t pos;
     char byte;
   } edits[] = {
-      {"a digit of checksum A", line17 + 15, 'x'}, {"a digit of checksum B", line17 + 16, 'y'},
-      {"a digit of checksum C", line17 + 27, 'z'}, {"a member byte", 3, 'Q'},
-      {"a top-ten score", 5 * 61 + 24, '9'},        {"the mark t", line16, 'u'},
+      {"a digit of checksum A", line17 + 15, 'x'},
+      {"a digit of checksum B", line17 + 16, 'y'},
+      {"a digit of checksum C", line17 + 27, 'z'},
+      {"a member byte", 3, 'Q'},
+      {"a top-ten score", 5 * 61 + 24, '9'},
+      {"the mark t", line16, 'u'},
       {"the mark }", line16 + 1, ']'},
   };
   for (const auto& e : edits) {
     std::string bad = good;
     // Digits are replaced by another digit so that only the value changes.
     const char original = bad[e.pos];
-    bad[e.pos] = std::isdigit(static_cast<unsigned char>(original)) ? (original == '9' ? '8' : original + 1) : e.byte;
+    bad[e.pos] =
+        std::isdigit(static_cast<unsigned char>(original)) ? (original == '9' ? '8' : original + 1) : e.byte;
     ASSERT_NE(bad, good) << e.what;
     const auto club = ParseClubFile(bad);
     ASSERT_TRUE(club.has_value()) << e.what;
@@ -131,11 +137,12 @@ TEST(ClubFile, InsertKeepsRatingOrderAndPutsLaterEqualsAbove) {
     double rating;
     int slot;
   } steps[] = {
-      {"Anna", 2.0, 1},  {"Boris", 1.0, 2}, {"Clara", 2.0, 1},  // equal to Anna: above her
+      {"Anna", 2.0, 1},  {"Boris", 1.0, 2}, {"Clara", 2.0, 1},   // equal to Anna: above her
       {"Dima", 3.0, 1},  {"Egor", -1.0, 5}, {"Fedor", -2.0, 0},  // a sixth, lowest: not stored
       {"Gleb", -1.0, 5},                                         // equal to the fifth: takes it
   };
-  for (const auto& s : steps) EXPECT_EQ(InsertMember(club, Member(s.name, s.rating), false).Slot, s.slot) << s.name;
+  for (const auto& s : steps)
+    EXPECT_EQ(InsertMember(club, Member(s.name, s.rating), false).Slot, s.slot) << s.name;
   const char* expected[] = {"", "Dima", "Clara", "Anna", "Boris", "Gleb"};
   for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(NameOf(club, slot), expected[slot]) << slot;
   EXPECT_TRUE(ClubFileCorrect(ParseClubFile(SerializeClubFile(club)).value()));
@@ -143,7 +150,8 @@ TEST(ClubFile, InsertKeepsRatingOrderAndPutsLaterEqualsAbove) {
 
 TEST(ClubFile, RemoveMovesTheRestUp) {
   ClubLines club = Shipped();
-  for (auto [name, rating] : {std::pair{"A", 5.0}, {"B", 4.0}, {"C", 3.0}}) InsertMember(club, Member(name, rating), false);
+  for (auto [name, rating] : {std::pair{"A", 5.0}, {"B", 4.0}, {"C", 3.0}})
+    InsertMember(club, Member(name, rating), false);
   RemoveMember(club, kSlotNewPlayer);  // a new player has no line
   EXPECT_EQ(NameOf(club, 3), "C");
   RemoveMember(club, 1);
@@ -157,7 +165,8 @@ TEST(ClubFile, TopTenEntryAndItsTies) {
   const struct {
     int score;
     int place;
-  } cases[] = {{30, 10}, {29, 0}, {-50, 0}, {160, 1}, {500, 1}, {100, 5}, {105, 5}, {41, 9}, {40, 9}, {31, 10}};
+  } cases[] = {{30, 10}, {29, 0},  {-50, 0}, {160, 1}, {500, 1},
+               {100, 5}, {105, 5}, {41, 9},  {40, 9},  {31, 10}};
   for (const auto& c : cases) {
     ClubLines club = Shipped();
     const ClubLines before = club;
@@ -212,9 +221,9 @@ TEST(PasswordCode, EncodesDecodesAndMatches) {
   EXPECT_TRUE(PasswordMatches(EncodePassword("12"), "12"));
   EXPECT_TRUE(PasswordMatches(EncodePassword("12"), "12 "));  // padded with spaces either way
   EXPECT_FALSE(PasswordMatches(EncodePassword("12"), "21"));
-  EXPECT_FALSE(PasswordMatches("34934934934934", ""));     // 14 digits
+  EXPECT_FALSE(PasswordMatches("34934934934934", ""));  // 14 digits
   EXPECT_FALSE(PasswordMatches("3493493493493x9", ""));
-  EXPECT_FALSE(PasswordMatches("000349349349349", ""));    // below the offset
+  EXPECT_FALSE(PasswordMatches("000349349349349", ""));  // below the offset
   EXPECT_EQ(DecodePassword("###############"), std::nullopt);
 }
 

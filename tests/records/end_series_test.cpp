@@ -21,7 +21,8 @@ class EndOfSeries : public test::ProgramDir {
   // Puts a member into the club file of kind and returns its slot.
   int AddMember(ClubKind kind, const std::string& name, double rating, int deals, int score) {
     ClubLines club = LoadClub(kind);
-    const int slot = InsertMember(club, MemberLine({name, rating, deals, score, EncodePassword("pw")}), false).Slot;
+    const int slot =
+        InsertMember(club, MemberLine({name, rating, deals, score, EncodePassword("pw")}), false).Slot;
     EXPECT_FALSE(SaveClubFile(ClubFilePath(Dir(), kind), club, FileWriter{}));
     return slot;
   }
@@ -88,7 +89,8 @@ TEST_F(EndOfSeries, SoundsAndWindowsBySeriesAndCycle) {
   };
   for (const auto& c : cases) {
     WriteShippedClubs();
-    const SeriesEnd end = EndSeries(Dir(), Member(kSlotNewPlayer, "Newcomer", c.counters, c.complete), kStamp);
+    const SeriesEnd end =
+        EndSeries(Dir(), Member(kSlotNewPlayer, "Newcomer", c.counters, c.complete), kStamp);
     EXPECT_EQ(end.Sounds, c.sounds) << c.what;
     EXPECT_EQ(end.EndWindow.has_value(), c.window) << c.what;
     EXPECT_EQ(end.TopTenPlace, c.place) << c.what;
@@ -173,12 +175,17 @@ TEST(EndGameWindow, LinesByPlaceAndKind) {
     return lines;
   };
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Local, false)), (Lines{"<50>", "<51>", "<58>250", "<65>"}));
+  EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Local, false)),
+            (Lines{"<50>", "<51>", "<58>250", "<65>"}));
   EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Local, true)), (Lines{"<50>", "<51>", "<58>250"}));
-  EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Account, true)), (Lines{"<50>", "<51>", "<58>250", "<61>"}));
-  EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Lan, false)), (Lines{"<50>", "<51>", "<58>250", "<66>"}));
-  EXPECT_EQ(rowsOf(EndGameWindowFor(7, 90, PlayKind::Local, false)), (Lines{"<50>", "<53>", "<58>90", "<54>"}));
-  EXPECT_EQ(rowsOf(EndGameWindowFor(0, -20, PlayKind::Local, false)), (Lines{"<55>", "<56>", "<58>-20", "<57>"}));
+  EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Account, true)),
+            (Lines{"<50>", "<51>", "<58>250", "<61>"}));
+  EXPECT_EQ(rowsOf(EndGameWindowFor(1, 250, PlayKind::Lan, false)),
+            (Lines{"<50>", "<51>", "<58>250", "<66>"}));
+  EXPECT_EQ(rowsOf(EndGameWindowFor(7, 90, PlayKind::Local, false)),
+            (Lines{"<50>", "<53>", "<58>90", "<54>"}));
+  EXPECT_EQ(rowsOf(EndGameWindowFor(0, -20, PlayKind::Local, false)),
+            (Lines{"<55>", "<56>", "<58>-20", "<57>"}));
   EXPECT_EQ(rowsOf(EndGameWindowFor(12, 40, PlayKind::Account, true)),
             (Lines{"<55>", "<56>", "<58>40 ; <59>12", "<57>"}));
 

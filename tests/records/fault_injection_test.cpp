@@ -53,15 +53,16 @@ TEST_F(Faults, ClubFileSurvivesEveryCutPoint) {
 }
 
 TEST_F(Faults, HistorySurvivesAndTheNextEntryCleansUp) {
-  for (int i = 0; i < 3; ++i) ASSERT_EQ(AppendHistory(Dir(), {HisStr{"Old", 5, 10, 1, kAcLocal}}, kStamp).Number, 1);
+  for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(AppendHistory(Dir(), {HisStr{"Old", 5, 10, 1, kAcLocal}}, kStamp).Number, 1);
   const auto path = HistoryFilePath(Dir(), 1);
   const auto tmp = FileWriter::TemporaryOf(path);
   const std::string before = ReadBytes(path);
 
   for (bool killed : {false, true}) {
     for (std::int64_t cut : CutPoints(before.size() + 116)) {
-      const HistoryWrite w =
-          AppendHistory(Dir(), {HisStr{"Lost", 1, 1, 1, kAcLocal}}, kStamp, FileWriter(WriteFault{cut, killed}));
+      const HistoryWrite w = AppendHistory(Dir(), {HisStr{"Lost", 1, 1, 1, kAcLocal}}, kStamp,
+                                           FileWriter(WriteFault{cut, killed}));
       ASSERT_TRUE(w.Message) << cut;
       EXPECT_EQ(w.Message->Kind, RecordsMessageKind::HistoryNotSaved);
       ASSERT_EQ(ReadBytes(path), before) << "cut at " << cut;
@@ -113,7 +114,8 @@ TEST_F(Faults, EndOfSeriesOnAFailingDisk) {
 TEST_F(Faults, ReplacedFilesKeepTheirPermissions) {
   const auto path = Dir() / "file";
   ASSERT_TRUE(FileWriter{}.Replace(path, "one"));
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
   ASSERT_TRUE(FileWriter{}.Replace(path, "two"));
   EXPECT_EQ(ReadBytes(path), "two");
@@ -121,6 +123,10 @@ TEST_F(Faults, ReplacedFilesKeepTheirPermissions) {
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                 std::filesystem::perms::group_read);
   EXPECT_FALSE(FileWriter{}.Replace(Dir() / "no such dir" / "file", "x"));
+  // A read-only file is not replaced, even by a superuser.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  EXPECT_FALSE(FileWriter{}.Replace(path, "three"));
+  EXPECT_EQ(ReadBytes(path), "two");
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 
 const HistoryStamp kStamp{9, 5, "15.03.2025"};
 
-HisStr Entry(const std::string& name, int kon = 10, int res = 40, double rei = 2.333333, std::uint8_t ac = kAcLocal) {
+HisStr Entry(const std::string& name, int kon = 10, int res = 40, double rei = 2.333333,
+             std::uint8_t ac = kAcLocal) {
   return HisStr{name, kon, res, rei, ac};
 }
 
@@ -33,7 +34,9 @@ std::string FileOf(std::vector<std::string> lines) {
 
 class History : public test::ProgramDir {
  protected:
-  std::vector<std::string> Lines(int number) const { return SplitLines(ReadBytes(HistoryFilePath(Dir(), number))); }
+  std::vector<std::string> Lines(int number) const {
+    return SplitLines(ReadBytes(HistoryFilePath(Dir(), number)));
+  }
 
   void WriteFull(int number, int entries) {
     std::filesystem::create_directories(HistoryDirectory(Dir()));
@@ -92,7 +95,8 @@ TEST_F(History, FieldFormats) {
     EXPECT_EQ(line.substr(c.col, c.width), c.text) << c.text;
   }
   // A long date is cut to its first ten characters; a short one is right-aligned.
-  EXPECT_EQ(HistoryLine(Entry("x"), HistoryStamp{23, 59, "Saturday, 15 March 2025"}).substr(0, 15), "23:59Saturday, ");
+  EXPECT_EQ(HistoryLine(Entry("x"), HistoryStamp{23, 59, "Saturday, 15 March 2025"}).substr(0, 15),
+            "23:59Saturday, ");
   EXPECT_EQ(HistoryLine(Entry("x"), HistoryStamp{0, 0, "3/15/25"}).substr(0, 15), "00:00   3/15/25");
 }
 
@@ -125,10 +129,11 @@ TEST_F(History, CheckedEdits) {
       {"a name byte", std::string(good).replace(second + 20, 1, "X"), false},
       {"a score digit", std::string(good).replace(second + 78, 1, "7"), false},
       {"the end line", std::string(good).replace(endLine + 50, 1, "*"), false},
-      {"a totals digit", std::string(good).replace(totals + 9, 1, good[totals + 9] == '1' ? "2" : "1"), false},
+      {"a totals digit", std::string(good).replace(totals + 9, 1, good[totals + 9] == '1' ? "2" : "1"),
+       false},
       {"totals not decimal", std::string(good).replace(totals, 1, "x"), false},
-      {"a stored line checksum", std::string(good).replace(second + 104, 1, good[second + 104] == '1' ? "2" : "1"),
-       true},
+      {"a stored line checksum",
+       std::string(good).replace(second + 104, 1, good[second + 104] == '1' ? "2" : "1"), true},
       {"no totals line", good.substr(0, totals), false},
       {"no end line", good.substr(0, endLine), false},
       {"a short line", std::string(good).erase(second + 113, 1), false},
@@ -196,6 +201,18 @@ TEST_F(History, AnUnwritableDirectoryGivesTheMessage) {
   EXPECT_EQ(w.Message->Row(), -1);
   EXPECT_EQ(w.Message->English(), "Cann`t save history!");
   EXPECT_EQ(w.Message->Compose([](int) { return std::string("?"); }), "Cann`t save history!");
+}
+
+TEST_F(History, AReadOnlyFileGivesTheMessageAndStaysAsItIs) {
+  AppendHistory(Dir(), {Entry("Kept")}, kStamp);
+  const auto path = HistoryFilePath(Dir(), 1);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  const std::string before = ReadBytes(path);
+  const HistoryWrite w = AppendHistory(Dir(), {Entry("Refused")}, kStamp);
+  EXPECT_EQ(w.Number, 0);
+  ASSERT_TRUE(w.Message);
+  EXPECT_EQ(w.Message->Path, path.string());
+  EXPECT_EQ(ReadBytes(path), before);
 }
 
 }  // namespace

@@ -14,9 +14,10 @@ TEST(RatingFormat, SixDecimalClubFormat) {
     double value;
     const char* text;
   } cases[] = {
-      {0, "  0,000000"},         {2.333333, "  2,333333"}, {0.0005, "  0,000500"}, {-0.5, " -0,500000"},
-      {-1.5, " -1,500000"},      {12.5, " 12,500000"},     {99.99, " 99,990000"},  {-99.99, "-99,990000"},
-      {2.0000004, "  2,000000"}, {2.0000006, "  2,000001"}, {0.0000025, "  0,000002"},  // half to even
+      {0, "  0,000000"},         {2.333333, "  2,333333"},   {0.0005, "  0,000500"},
+      {-0.5, " -0,500000"},      {-1.5, " -1,500000"},       {12.5, " 12,500000"},
+      {99.99, " 99,990000"},     {-99.99, "-99,990000"},     {2.0000004, "  2,000000"},
+      {2.0000006, "  2,000001"}, {0.0000025, "  0,000002"},  // half to even
       {0.0000035, "  0,000004"}, {-0.0000025, " -0,000002"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatRating6(c.value), c.text) << c.value;
@@ -28,15 +29,15 @@ TEST(RatingFormat, TwoDecimalFormat) {
     int width;
     const char* text;
   } cases[] = {
-      {0, 0, "0,00"},          {-1.5, 0, "-1,50"},  {12.346, 0, "12,35"},      {0.05, 0, "0,05"},
-      {0.125, 0, "0,12"},      {0.375, 0, "0,38"},  {-0.125, 0, "-0,12"},      {2.333333, 6, "  2,33"},
-      {-99.99, 6, "-99,99"},   {0, 10, "      0,00"}, {1234.5, 6, "1234,50"},  // a longer text is whole
+      {0, 0, "0,00"},        {-1.5, 0, "-1,50"},    {12.346, 0, "12,35"},   {0.05, 0, "0,05"},
+      {0.125, 0, "0,12"},    {0.375, 0, "0,38"},    {-0.125, 0, "-0,12"},   {2.333333, 6, "  2,33"},
+      {-99.99, 6, "-99,99"}, {0, 10, "      0,00"}, {1234.5, 6, "1234,50"},  // a longer text is whole
   };
   for (const auto& c : cases) EXPECT_EQ(FormatRating2(c.value, c.width), c.text) << c.value;
 }
 
 TEST(RatingFormat, RoundsHalfToEven) {
-  const std::pair<double, double> cases[] = {{0.5, 0},  {1.5, 2},  {2.5, 2},   {3.5, 4},  {-0.5, 0},
+  const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {3.5, 4},    {-0.5, 0},
                                              {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-7.2, -7}};
   for (const auto& [x, r] : cases) EXPECT_EQ(RoundHalfEven(x), r) << x;
 }
@@ -46,9 +47,10 @@ TEST(RatingFormat, ReadsAnySeparatorAndRefusesGarbage) {
     const char* text;
     std::optional<double> value;
   } cases[] = {
-      {"  2,333333", 2.333333}, {" -0,500000", -0.5}, {"1.5", 1.5},   {"7", 7.0},        {" 12;25 ", 12.25},
-      {"-,5", -0.5},            {"", std::nullopt},   {"  ", std::nullopt}, {"1,2,3", std::nullopt},
-      {"1-2", std::nullopt},    {"abc", std::nullopt}, {"-", std::nullopt}, {"1 2", std::nullopt},
+      {"  2,333333", 2.333333}, {" -0,500000", -0.5},  {"1.5", 1.5},          {"7", 7.0},
+      {" 12;25 ", 12.25},       {"-,5", -0.5},         {"", std::nullopt},    {"  ", std::nullopt},
+      {"1,2,3", std::nullopt},  {"1-2", std::nullopt}, {"abc", std::nullopt}, {"-", std::nullopt},
+      {"1 2", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseRating(c.text), c.value) << c.text;
 }
@@ -89,14 +91,12 @@ TEST(NewRatingOf, AverageScorePerDealRoundedAndClamped) {
     int konAtStart;
     double rating;
   } cases[] = {
-      {30, 40, 1.5, 20, 2.333333},   // 20 deals at 1.5, then 7 won and 3 lost
-      {10, 20, 0, 0, 2},             // a new player
-      {3, -10, 0, 0, -3.333333},
-      {1, 10, 0, 0, 10},
-      {31, 0, 2.0, 30, 1.935484},    // (60 + 0) / 31 = 1.93548387...
-      {1, 300, 0, 0, 99.99},         // clamped
-      {1, -300, 0, 0, -99.99},
-      {0, 0, 1.25, 0, 1.25},         // no deal: nothing to average
+      {30, 40, 1.5, 20, 2.333333},  // 20 deals at 1.5, then 7 won and 3 lost
+      {10, 20, 0, 0, 2},            // a new player
+      {3, -10, 0, 0, -3.333333},   {1, 10, 0, 0, 10},
+      {31, 0, 2.0, 30, 1.935484},                          // (60 + 0) / 31 = 1.93548387...
+      {1, 300, 0, 0, 99.99},                               // clamped
+      {1, -300, 0, 0, -99.99},     {0, 0, 1.25, 0, 1.25},  // no deal: nothing to average
   };
   for (const auto& c : cases)
     EXPECT_DOUBLE_EQ(NewRatingOf(c.konAll, c.seriesScore, c.ratingAtStart, c.konAtStart), c.rating)
