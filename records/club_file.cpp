@@ -24,12 +24,6 @@ std::size_t ExpectedLength(int line) {
   return kMarkLineLength;
 }
 
-std::string TrimRight(std::string_view text) {
-  std::size_t e = text.size();
-  while (e > 0 && text[e - 1] == ' ') --e;
-  return std::string(text.substr(0, e));
-}
-
 // The rating of a stored member line; an unreadable one ranks below every rating.
 double StoredRating(std::string_view line) {
   const auto r = ParseRating(Field(line, kRatingColumn, kRatingWidth));
@@ -164,9 +158,7 @@ TopTenEntry ReadTopTen(const ClubLines& club, int place) {
   if (line.size() != kTopTenLineLength) return entry;
   entry.Name = records_text::Cp1251ToUtf8(TrimRight(line.substr(0, kMemberNameLength)));
   const std::string scoreText = line.substr(kTopTenScoreColumn, kTopTenScoreWidth);
-  std::size_t b = 0;
-  while (b < scoreText.size() && scoreText[b] == ' ') ++b;
-  entry.ScoreText = records_text::Cp1251ToUtf8(TrimRight(scoreText.substr(b)));
+  entry.ScoreText = records_text::Cp1251ToUtf8(Trim(scoreText));
   entry.Score = ParseDecimal(scoreText);
   return entry;
 }

@@ -2,6 +2,7 @@
 
 #include "records/cp1251.h"
 #include "records/password_code.h"
+#include "records/text_lines.h"
 
 namespace tarvel {
 
@@ -23,8 +24,7 @@ std::optional<int> Refusal(std::string_view name, std::string_view password, std
 std::string ClubName(std::string_view name) {
   std::string bytes = records_text::Utf8ToCp1251(name);
   if (bytes.size() > kMemberNameLength) bytes.resize(kMemberNameLength);
-  while (!bytes.empty() && bytes.back() == ' ') bytes.pop_back();
-  return records_text::Cp1251ToUtf8(bytes);
+  return records_text::Cp1251ToUtf8(TrimRight(bytes));
 }
 
 std::optional<int> LogInMember(const ClubLines& club, int slot, std::string_view password, ClubState& state) {

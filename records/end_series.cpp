@@ -2,6 +2,7 @@
 
 #include "records/club_file.h"
 #include "records/rating_format.h"
+#include "records/text_lines.h"
 
 namespace tarvel {
 
@@ -32,10 +33,8 @@ std::uint8_t AcOf(PlayKind kind) {
 std::string SeatNamesJoined(const std::array<std::string, 5>& seats) {
   std::string joined;
   for (int seat : {4, 1, 2, 3}) {
-    std::string name = seats[seat];
-    while (!name.empty() && name.back() == ' ') name.pop_back();
     if (!joined.empty()) joined += "/";
-    joined += name;
+    joined += TrimRight(seats[seat]);
   }
   return joined;
 }

@@ -71,13 +71,6 @@ std::string KindMarker(std::uint8_t ac) {
   return letter + std::string(9, '#');
 }
 
-std::string Trimmed(std::string_view text) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && text[b] == ' ') ++b;
-  while (e > b && text[e - 1] == ' ') --e;
-  return std::string(text.substr(b, e - b));
-}
-
 }  // namespace
 
 std::string ShortDate(std::time_t when) {
@@ -224,7 +217,8 @@ std::vector<HistoryRow> ReadHistoryRows(const std::filesystem::path& programDir,
   for (const std::string& line : scan.Entries) {
     HistoryRow row;
     for (std::size_t i = 0; i < kCells.size(); ++i)
-      row.Cells[i] = records_text::Cp1251ToUtf8(Trimmed(line.substr(kCells[i].first, kCells[i].second)));
+      row.Cells[i] =
+          records_text::Cp1251ToUtf8(Trim(std::string_view(line).substr(kCells[i].first, kCells[i].second)));
     switch (line[89]) {
       case 'L':
         row.Cells[6] = "Local";

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "records/text_lines.h"
+
 namespace tarvel {
 
 namespace {
@@ -55,10 +57,7 @@ std::string FormatRating2(double rating, int width) {
 }
 
 std::optional<double> ParseRating(std::string_view text) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && text[b] == ' ') ++b;
-  while (e > b && text[e - 1] == ' ') --e;
-  text = text.substr(b, e - b);
+  text = Trim(text);
   // Normalised to "-123.456" and read by from_chars, which ignores the locale.
   std::string normal;
   if (!text.empty() && text[0] == '-') {
@@ -87,10 +86,7 @@ std::optional<double> ParseRating(std::string_view text) {
 }
 
 std::optional<int> ParseDecimal(std::string_view text) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && text[b] == ' ') ++b;
-  while (e > b && text[e - 1] == ' ') --e;
-  text = text.substr(b, e - b);
+  text = Trim(text);
   bool negative = false;
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
     negative = text[0] == '-';

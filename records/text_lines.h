@@ -18,4 +18,14 @@ inline std::string_view Field(std::string_view text, std::size_t pos, std::size_
   return pos >= text.size() ? std::string_view() : text.substr(pos, n);
 }
 
+// text without the spaces at its end, or at both ends.
+inline std::string_view TrimRight(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+inline std::string_view Trim(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return TrimRight(text);
+}
+
 }  // namespace tarvel
