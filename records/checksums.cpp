@@ -1,7 +1,5 @@
 #include "records/checksums.h"
 
-#include <string>
-
 namespace tarvel {
 
 Checksums ComputeChecksums(std::string_view bytes) {
@@ -21,16 +19,6 @@ Checksums& operator+=(Checksums& sum, const Checksums& more) {
   sum.B += more.B;
   sum.C += more.C;
   return sum;
-}
-
-std::string ZeroPadded(long long value, int digits) {
-  if (value < 0) value = 0;
-  std::string text = std::to_string(value);
-  if (text.size() < static_cast<std::size_t>(digits))
-    text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
-  else
-    text = text.substr(text.size() - static_cast<std::size_t>(digits));
-  return text;
 }
 
 }  // namespace tarvel

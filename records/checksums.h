@@ -1,7 +1,6 @@
 #pragma once
 // The three checksums of the records files, over a run of data bytes counted from position 1: A the sum
 // of all bytes, B of the bytes at even positions, C of the bytes at positions divisible by 3.
-#include <string>
 #include <string_view>
 
 namespace tarvel {
@@ -15,8 +14,5 @@ Checksums ComputeChecksums(std::string_view bytes);
 
 // Adds the checksums of a further run of bytes that is counted from its own position 1.
 Checksums& operator+=(Checksums& sum, const Checksums& more);
-
-// value written with leading zeros in exactly digits characters (the low digits of a larger value).
-std::string ZeroPadded(long long value, int digits);
 
 }  // namespace tarvel

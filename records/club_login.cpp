@@ -2,9 +2,11 @@
 
 #include "records/cp1251.h"
 #include "records/password_code.h"
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 
 namespace tarvel {
+
+using namespace records_text;
 
 namespace {
 

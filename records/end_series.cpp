@@ -2,9 +2,11 @@
 
 #include "records/club_file.h"
 #include "records/rating_format.h"
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 
 namespace tarvel {
+
+using namespace records_text;
 
 namespace {
 

@@ -1,8 +1,11 @@
 #include "records/general_count.h"
 
 #include "records/rating_format.h"
+#include "records/text_fields.h"
 
 namespace tarvel {
+
+using namespace records_text;
 
 double ClampRating(double r) {
   if (!(r >= -kRatingLimit)) return -kRatingLimit;

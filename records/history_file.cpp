@@ -9,9 +9,11 @@
 #include "records/checksums.h"
 #include "records/cp1251.h"
 #include "records/rating_format.h"
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 
 namespace tarvel {
+
+using namespace records_text;
 
 namespace {
 

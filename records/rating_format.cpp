@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 
 namespace tarvel {
+
+using namespace records_text;
 
 namespace {
 
@@ -26,6 +28,8 @@ std::string WithComma(long long n, int decimals) {
 
 }  // namespace
 
+namespace records_text {
+
 double RoundHalfEven(double x) {
   if (!std::isfinite(x)) return x;
   const double floor = std::floor(x);
@@ -43,6 +47,8 @@ long long RoundToInteger(double x) {
   if (v < -kLimit) v = -kLimit;
   return static_cast<long long>(v);
 }
+
+}  // namespace records_text
 
 double RoundSixDecimals(double x) {
   return RoundHalfEven(x * 1e6) / 1e6;
@@ -83,41 +89,6 @@ std::optional<double> ParseRating(std::string_view text) {
   const auto [ptr, ec] = std::from_chars(first, normal.data() + normal.size(), value);
   if (ec != std::errc() || ptr != normal.data() + normal.size()) return std::nullopt;
   return normal[0] == '-' ? -value : value;
-}
-
-std::optional<int> ParseDecimal(std::string_view text) {
-  text = Trim(text);
-  bool negative = false;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    negative = text[0] == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  long long v = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    v = v * 10 + (c - '0');
-  }
-  if (negative) v = -v;
-  if (v < -2147483648LL || v > 2147483647LL) return std::nullopt;
-  return static_cast<int>(v);
-}
-
-std::string PadLeft(std::string_view text, std::size_t width) {
-  std::string out;
-  if (text.size() < width) out.assign(width - text.size(), ' ');
-  out += text;
-  return out;
-}
-
-std::string PadRight(std::string_view text, std::size_t width) {
-  std::string out(text);
-  if (out.size() < width) out.append(width - out.size(), ' ');
-  return out;
-}
-
-long long Clamp(long long value, long long lo, long long hi) {
-  return value < lo ? lo : value > hi ? hi : value;
 }
 
 }  // namespace tarvel

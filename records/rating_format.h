@@ -7,11 +7,13 @@
 
 namespace tarvel {
 
+namespace records_text {
 // Nearest integer, an exact half to the even neighbour; independent of the floating-point rounding mode.
 double RoundHalfEven(double x);
 
 // x rounded half to even to an integer, NaN as 0 and the magnitude bounded to 10^15 (always defined).
 long long RoundToInteger(double x);
+}  // namespace records_text
 
 // x rounded to six decimals (x * 1 000 000 rounded half to even, divided back).
 double RoundSixDecimals(double x);
@@ -27,17 +29,5 @@ std::string FormatRating2(double rating, int width);
 // ignored, the first character that is not a space, "-" or a digit is taken as the separator. Empty or
 // malformed text gives nothing.
 std::optional<double> ParseRating(std::string_view text);
-
-// A decimal integer with optional spaces around it and an optional "-" or "+"; nothing when malformed or
-// out of the 32-bit range.
-std::optional<int> ParseDecimal(std::string_view text);
-
-// text padded with spaces on the left (right-aligned) or on the right (left-aligned) to width characters;
-// a longer text is returned whole.
-std::string PadLeft(std::string_view text, std::size_t width);
-std::string PadRight(std::string_view text, std::size_t width);
-
-// value clamped into [lo, hi].
-long long Clamp(long long value, long long lo, long long hi);
 
 }  // namespace tarvel

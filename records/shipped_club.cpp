@@ -5,8 +5,11 @@
 
 #include "records/cp1251.h"
 #include "records/rating_format.h"
+#include "records/text_fields.h"
 
 namespace tarvel {
+
+using namespace records_text;
 
 namespace {
 

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 #include "records_fixture.h"
 
 namespace tarvel {
 namespace {
+
+using namespace records_text;
 
 class ClubCheck : public test::ProgramDir {
  protected:

@@ -6,11 +6,13 @@
 #include "records/cp1251.h"
 #include "records/password_code.h"
 #include "records/shipped_club.h"
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 #include "records_fixture.h"
 
 namespace tarvel {
 namespace {
+
+using namespace records_text;
 
 ClubLines Shipped(ClubKind kind = ClubKind::Local) {
   return ParseClubFile(ShippedClubFile(kind)).value();

@@ -9,6 +9,8 @@
 namespace tarvel {
 namespace {
 
+using namespace records_text;
+
 // Every character (not byte) is `unit` wide, as in a fixed-width font.
 class FixedMeter : public TextMeter {
  public:

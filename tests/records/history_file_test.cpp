@@ -4,11 +4,13 @@
 
 #include "records/checksums.h"
 #include "records/cp1251.h"
-#include "records/text_lines.h"
+#include "records/text_fields.h"
 #include "records_fixture.h"
 
 namespace tarvel {
 namespace {
+
+using namespace records_text;
 
 const HistoryStamp kStamp{9, 5, "15.03.2025"};
 

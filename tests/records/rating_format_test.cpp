@@ -9,6 +9,8 @@
 namespace tarvel {
 namespace {
 
+using namespace records_text;
+
 TEST(RatingFormat, SixDecimalClubFormat) {
   const struct {
     double value;
@@ -72,16 +74,6 @@ TEST(RatingFormat, IgnoresTheLocale) {
   EXPECT_EQ(FormatRating2(1234.5, 0), "1234,50");
   EXPECT_EQ(ParseRating("2.5"), 2.5);
   std::locale::global(previous);
-}
-
-TEST(RatingFormat, ParsesDecimals) {
-  EXPECT_EQ(ParseDecimal("   -12"), -12);
-  EXPECT_EQ(ParseDecimal("  0"), 0);
-  EXPECT_EQ(ParseDecimal("0000012345"), 12345);
-  EXPECT_EQ(ParseDecimal("1 2"), std::nullopt);
-  EXPECT_EQ(ParseDecimal("######"), std::nullopt);
-  EXPECT_EQ(ParseDecimal("9999999999"), std::nullopt);
-  EXPECT_EQ(ParseDecimal(""), std::nullopt);
 }
 
 TEST(NewRatingOf, AverageScorePerDealRoundedAndClamped) {
