@@ -104,7 +104,10 @@ bool ToTaker(Game& g, int seat, bool partnerFlag, bool given, int slot, bool don
   return true;
 }
 
-void CloseWithTake(Game& g, bool twoSeat) {
+// Closes the bout with a take or a discard: the table goes to the defender or the discard pile, the
+// seats that played refill (four-seat bouts only), the next attacker is chosen and the close is
+// announced before the end-of-bout bookkeeping.
+void CloseWith(Game& g, bool take, bool twoSeat) {
   GameState& st = g.st;
   const BoutRoles r = RolesOf(st);
   st.PrevHod = st.Hod;
@@ -112,43 +115,23 @@ void CloseWithTake(Game& g, bool twoSeat) {
   MoveNote n;
   n.kind = NoteKind::EndOfBout;
   n.seat = r.attacker;
-  n.taker = r.defender;
+  n.taker = take ? r.defender : 0;
   n.reverse = Reverse(st);
   n.twoSeat = twoSeat;
-  TakeTable(g, r.defender);
+  if (take) TakeTable(g, r.defender);
+  else DiscardTable(g);
   if (!twoSeat) {
-    Refill(g, r.attacker);
-    Refill(g, r.partner);
-    n.drawOrder[0] = r.attacker;
-    n.drawOrder[1] = r.partner;
-    st.Hod = static_cast<Byte>(r.partner);
+    // The taker draws nothing; after a discard the defender draws last.
+    const int drawing[3] = {r.attacker, r.partner, take ? 0 : r.defender};
+    for (int i = 0; i < 3 && drawing[i]; ++i) {
+      Refill(g, drawing[i]);
+      n.drawOrder[i] = drawing[i];
+    }
   }
-  n.nextMover = st.Hod;
-  n.phaseAfter = st.Step;
-  g.View().Announce(n);
-  CloseBout(g);
-}
-
-void CloseWithDiscard(Game& g, bool twoSeat) {
-  GameState& st = g.st;
-  const BoutRoles r = RolesOf(st);
-  st.PrevHod = st.Hod;
-  st.Step = 1;
-  MoveNote n;
-  n.kind = NoteKind::EndOfBout;
-  n.seat = r.attacker;
-  n.reverse = Reverse(st);
-  n.twoSeat = twoSeat;
-  DiscardTable(g);
-  if (!twoSeat) {
-    Refill(g, r.attacker);
-    Refill(g, r.partner);
-    Refill(g, r.defender);
-    n.drawOrder[0] = r.attacker;
-    n.drawOrder[1] = r.partner;
-    n.drawOrder[2] = r.defender;
-  }
-  st.Hod = static_cast<Byte>(r.defender);
+  // After a take the seat after the taker attacks (in a two-seat bout the same attacker again);
+  // after a discard the defender does.
+  if (!take) st.Hod = static_cast<Byte>(r.defender);
+  else if (!twoSeat) st.Hod = static_cast<Byte>(r.partner);
   n.nextMover = st.Hod;
   n.phaseAfter = st.Step;
   g.View().Announce(n);
@@ -199,11 +182,11 @@ bool FourSeatStep(Game& g, bool given, int slot, bool done) {
       return ToTaker(g, A, false, given, slot, done, kCloseTake4, NoteKind::PassNextActs, 0);
     case kCloseTake4:
       if (!given) return false;
-      CloseWithTake(g, false);
+      CloseWith(g, true, false);
       return true;
     case kCloseDiscard4:
       if (!given) return false;
-      CloseWithDiscard(g, false);
+      CloseWith(g, false, false);
       return true;
     default:
       return false;
@@ -237,11 +220,11 @@ bool TwoSeatStep(Game& g, bool given, int slot, bool done) {
       return ToTaker(g, A, false, given, slot, done, kCloseTake2, NoteKind::PassNextActs, 0);
     case kCloseDiscard2:
       if (!given) return false;
-      CloseWithDiscard(g, true);
+      CloseWith(g, false, true);
       return true;
     case kCloseTake2:
       if (!given) return false;
-      CloseWithTake(g, true);
+      CloseWith(g, true, true);
       return true;
     default:
       return false;
