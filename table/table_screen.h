@@ -64,6 +64,7 @@ class TableScreen : public QWidget {
   // Where a card of seat 4 flies from: its place in the hand before it was played.
   std::optional<QPoint> FlyFrom() const { return flyFrom_; }
 
+  bool ResultShown() const { return showResult_; }
   QPushButton* MainButton() { return main_; }
   QPushButton* ExitButton() { return exit_; }
 
