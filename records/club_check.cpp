@@ -1,5 +1,8 @@
 #include "records/club_check.h"
 
+#include "settings/atomic_file.h"
+#include "settings/file_bytes.h"
+
 namespace tarvel {
 
 ClubStartup CheckClubFiles(const std::filesystem::path& programDir, ClubState& state) {

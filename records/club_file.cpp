@@ -2,10 +2,11 @@
 
 #include <vector>
 
-#include "records/cp1251.h"
 #include "records/general_count.h"
 #include "records/rating_format.h"
 #include "records/text_fields.h"
+#include "settings/cp1251.h"
+#include "settings/file_bytes.h"
 
 namespace tarvel {
 
@@ -93,7 +94,7 @@ bool MemberSlotEmpty(std::string_view line) {
 std::optional<MemberRecord> ParseMemberLine(std::string_view line) {
   if (line.size() != kMemberLineLength || MemberSlotEmpty(line)) return std::nullopt;
   MemberRecord m;
-  m.Name = records_text::Cp1251ToUtf8(TrimRight(line.substr(0, kMemberNameLength)));
+  m.Name = Cp1251ToUtf8(TrimRight(line.substr(0, kMemberNameLength)));
   m.Rating = ParseRating(line.substr(kRatingColumn, kRatingWidth)).value_or(0.0);
   m.Deals = ParseDecimal(line.substr(kDealsColumn, kDealsWidth)).value_or(0);
   m.Score = ParseDecimal(line.substr(kScoreColumn, kScoreWidth)).value_or(0);
@@ -102,7 +103,7 @@ std::optional<MemberRecord> ParseMemberLine(std::string_view line) {
 }
 
 std::string MemberLine(const MemberRecord& member) {
-  std::string name = records_text::Utf8ToCp1251(member.Name);
+  std::string name = Utf8ToCp1251(member.Name);
   if (name.size() > kMemberNameLength) name.resize(kMemberNameLength);
   std::string code = member.PasswordCode;
   code.resize(kCodeWidth, ' ');
@@ -158,9 +159,9 @@ TopTenEntry ReadTopTen(const ClubLines& club, int place) {
   if (place < 1 || place > kTopTenPlaces) return entry;
   const std::string& line = club.Lines[kMemberSlots + place];
   if (line.size() != kTopTenLineLength) return entry;
-  entry.Name = records_text::Cp1251ToUtf8(TrimRight(line.substr(0, kMemberNameLength)));
+  entry.Name = Cp1251ToUtf8(TrimRight(line.substr(0, kMemberNameLength)));
   const std::string scoreText = line.substr(kTopTenScoreColumn, kTopTenScoreWidth);
-  entry.ScoreText = records_text::Cp1251ToUtf8(Trim(scoreText));
+  entry.ScoreText = Cp1251ToUtf8(Trim(scoreText));
   entry.Score = ParseDecimal(scoreText);
   return entry;
 }
@@ -183,25 +184,25 @@ ClubLoad LoadClubFile(const std::filesystem::path& path) {
 }
 
 std::optional<RecordsMessage> SaveClubFile(const std::filesystem::path& path, const ClubLines& club,
-                                           const FileWriter& writer) {
-  if (writer.Replace(path, SerializeClubFile(club))) return std::nullopt;
+                                           const FileWriteHooks& hooks) {
+  if (WriteFileAtomically(path, SerializeClubFile(club), hooks).Ok) return std::nullopt;
   return RecordsMessage{RecordsMessageKind::DiskWriteError, path.string()};
 }
 
 std::optional<RecordsMessage> UpdateClubFile(const std::filesystem::path& path, bool writable,
-                                             const FileWriter& writer,
+                                             const FileWriteHooks& hooks,
                                              const std::function<void(ClubLines&)>& change) {
   if (!writable) return std::nullopt;
   ClubLoad load = LoadClubFile(path);
   if (!load.Club) return load.Message;
   change(*load.Club);
-  return SaveClubFile(path, *load.Club, writer);
+  return SaveClubFile(path, *load.Club, hooks);
 }
 
 std::optional<RecordsMessage> RemoveMember(const std::filesystem::path& path, int slot, bool writable,
-                                           const FileWriter& writer) {
+                                           const FileWriteHooks& hooks) {
   if (slot < 1 || slot > kMemberSlots) return std::nullopt;
-  return UpdateClubFile(path, writable, writer, [slot](ClubLines& club) { RemoveMember(club, slot); });
+  return UpdateClubFile(path, writable, hooks, [slot](ClubLines& club) { RemoveMember(club, slot); });
 }
 
 }  // namespace tarvel

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "records/checksums.h"
-#include "records/file_writer.h"
 #include "records/records_message.h"
+#include "settings/atomic_file.h"
 
 namespace tarvel {
 
@@ -115,19 +115,19 @@ ClubLoad LoadClubFile(const std::filesystem::path& path);
 // Saves the club with fresh checksums; the DiskWriteError message when it cannot be saved (the file on
 // disk is then unchanged).
 std::optional<RecordsMessage> SaveClubFile(const std::filesystem::path& path, const ClubLines& club,
-                                           const FileWriter& writer);
+                                           const FileWriteHooks& hooks);
 
 // Loads the club file, applies change and saves it in one atomic write. A file that is not writable is
 // left alone (nothing happens, no message: the start-up has warned). A file that has gone missing or
 // incorrect since the start-up is not touched either, and its message is returned; so is the
 // DiskWriteError message of a failed save.
 std::optional<RecordsMessage> UpdateClubFile(const std::filesystem::path& path, bool writable,
-                                             const FileWriter& writer,
+                                             const FileWriteHooks& hooks,
                                              const std::function<void(ClubLines&)>& change);
 
 // Leaving the table during a deal forfeits the player's club line: slot 1-5 is removed from the club
 // file at path in one save. Any other slot (a new player has no line) writes nothing at all.
 std::optional<RecordsMessage> RemoveMember(const std::filesystem::path& path, int slot, bool writable,
-                                           const FileWriter& writer = {});
+                                           const FileWriteHooks& hooks = {});
 
 }  // namespace tarvel

@@ -1,8 +1,8 @@
 #include "records/club_list.h"
 
-#include "records/cp1251.h"
 #include "records/rating_format.h"
 #include "records/text_fields.h"
+#include "settings/cp1251.h"
 
 namespace tarvel {
 
@@ -34,7 +34,7 @@ std::string MemberText(std::string_view stored, int mode) {
 }
 
 std::string AccountText(const AccountButton& account, int mode) {
-  std::string nick = records_text::Utf8ToCp1251(account.Nick);
+  std::string nick = Utf8ToCp1251(account.Nick);
   if (nick.size() > kMemberNameLength) nick.resize(kMemberNameLength);
   nick = PadRight(nick, kMemberNameLength);
   if (mode == 2) {
@@ -49,7 +49,7 @@ std::string AccountText(const AccountButton& account, int mode) {
 }  // namespace
 
 std::string FitClubText(std::string_view text, int limit, const TextMeter& meter) {
-  std::string candidate = records_text::Cp1251ToUtf8(text);
+  std::string candidate = Cp1251ToUtf8(text);
   if (text.size() < kMemberNameLength || meter.Width(candidate) < limit) return candidate;
   const std::string rest(text.substr(kMemberNameLength));
   bool removedSign = false;
@@ -58,7 +58,7 @@ std::string FitClubText(std::string_view text, int limit, const TextMeter& meter
     if (removed != ' ' && removed != '#') removedSign = true;
     std::string name(text.substr(0, keep));
     if (removedSign) name.replace(keep - 3, 3, "...");
-    candidate = records_text::Cp1251ToUtf8(name + rest);
+    candidate = Cp1251ToUtf8(name + rest);
     if (meter.Width(candidate) < limit) break;
   }
   return candidate;

@@ -1,8 +1,8 @@
 #include "records/club_login.h"
 
-#include "records/cp1251.h"
 #include "records/password_code.h"
 #include "records/text_fields.h"
+#include "settings/cp1251.h"
 
 namespace tarvel {
 
@@ -24,9 +24,9 @@ std::optional<int> Refusal(std::string_view name, std::string_view password, std
 }  // namespace
 
 std::string ClubName(std::string_view name) {
-  std::string bytes = records_text::Utf8ToCp1251(name);
+  std::string bytes = Utf8ToCp1251(name);
   if (bytes.size() > kMemberNameLength) bytes.resize(kMemberNameLength);
-  return records_text::Cp1251ToUtf8(TrimRight(bytes));
+  return Cp1251ToUtf8(TrimRight(bytes));
 }
 
 std::optional<int> LogInMember(const ClubLines& club, int slot, std::string_view password, ClubState& state) {
@@ -55,7 +55,7 @@ std::optional<int> StartNewPlayer(std::string_view name, std::string_view passwo
 
 NameChange ChangeMemberName(const std::filesystem::path& clubPath, bool writable, std::string_view name,
                             std::string_view password, std::string_view again, ClubState& state,
-                            const FileWriter& writer) {
+                            const FileWriteHooks& hooks) {
   NameChange change;
   change.Row = Refusal(name, password, again);
   if (change.Row) return change;
@@ -65,7 +65,7 @@ NameChange ChangeMemberName(const std::filesystem::path& clubPath, bool writable
   // A file that is not writable is never touched: the change then holds for this run only.
   if (writable && state.Slot >= 1 && state.Slot <= kMemberSlots) {
     int newSlot = 0;
-    change.Message = UpdateClubFile(clubPath, writable, writer, [&](ClubLines& club) {
+    change.Message = UpdateClubFile(clubPath, writable, hooks, [&](ClubLines& club) {
       auto member = ParseMemberLine(ReadMember(club, state.Slot));
       if (!member) return;
       member->Name = newName;

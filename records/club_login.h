@@ -8,8 +8,8 @@
 
 #include "records/club_file.h"
 #include "records/club_state.h"
-#include "records/file_writer.h"
 #include "records/records_message.h"
+#include "settings/atomic_file.h"
 
 namespace tarvel {
 
@@ -40,6 +40,6 @@ struct NameChange {
 // state only.
 NameChange ChangeMemberName(const std::filesystem::path& clubPath, bool writable, std::string_view name,
                             std::string_view password, std::string_view again, ClubState& state,
-                            const FileWriter& writer = {});
+                            const FileWriteHooks& hooks = {});
 
 }  // namespace tarvel

@@ -94,7 +94,7 @@ EndGameWindow EndGameWindowFor(int place, int score, PlayKind kind, bool loggedI
 }
 
 SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInput& input,
-                    const HistoryStamp& stamp, const FileWriter& writer) {
+                    const HistoryStamp& stamp, const FileWriteHooks& hooks) {
   SeriesEnd out;
   const SeriesCounters& c = input.Counters;
   const bool clubPlay = input.Kind == PlayKind::Local || input.Kind == PlayKind::Lan;
@@ -121,7 +121,7 @@ SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInpu
   out.Entry.HRes = tournament ? input.TournamentScoreChange : c.SeriesScore;
   out.Entry.HRei = out.NewRating;
   out.Entry.Ac = AcOf(input.Kind);
-  const HistoryWrite history = AppendHistory(programDir, {out.Entry}, stamp, writer);
+  const HistoryWrite history = AppendHistory(programDir, {out.Entry}, stamp, hooks);
   out.HistoryFile = history.Number;
   if (history.Message) out.Messages.push_back(*history.Message);
 
@@ -142,7 +142,7 @@ SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInpu
   InsertResult inserted;
   bool changed = false;
   const auto clubMessage =
-      UpdateClubFile(ClubFilePath(programDir, kind), input.ClubWritable, writer, [&](ClubLines& club) {
+      UpdateClubFile(ClubFilePath(programDir, kind), input.ClubWritable, hooks, [&](ClubLines& club) {
         RemoveMember(club, input.Slot);
         inserted = InsertMember(club, line, out.TopTenContender);
         changed = true;

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "records/club_state.h"
-#include "records/file_writer.h"
 #include "records/general_count.h"
 #include "records/history_file.h"
 #include "records/records_message.h"
+#include "settings/atomic_file.h"
 
 namespace tarvel {
 
@@ -87,6 +87,6 @@ struct SeriesEnd {
 
 // Runs the records side of the end of a series under programDir; stamp dates the history entry.
 SeriesEnd EndSeries(const std::filesystem::path& programDir, const SeriesEndInput& input,
-                    const HistoryStamp& stamp, const FileWriter& writer = {});
+                    const HistoryStamp& stamp, const FileWriteHooks& hooks = {});
 
 }  // namespace tarvel

@@ -7,9 +7,10 @@
 #include <sstream>
 
 #include "records/checksums.h"
-#include "records/cp1251.h"
 #include "records/rating_format.h"
 #include "records/text_fields.h"
+#include "settings/cp1251.h"
+#include "settings/file_bytes.h"
 
 namespace tarvel {
 
@@ -111,9 +112,9 @@ std::filesystem::path HistoryFilePath(const std::filesystem::path& programDir, i
 std::string HistoryLine(const HisStr& entry, const HistoryStamp& stamp) {
   const std::string time =
       ZeroPadded(Clamp(stamp.Hour, 0, 23), 2) + ":" + ZeroPadded(Clamp(stamp.Minute, 0, 59), 2);
-  std::string date = records_text::Utf8ToCp1251(stamp.Date);
+  std::string date = Utf8ToCp1251(stamp.Date);
   if (date.size() > 10) date.resize(10);
-  std::string name = records_text::Utf8ToCp1251(entry.HName);
+  std::string name = Utf8ToCp1251(entry.HName);
   if (name.size() > kHistoryNameLength) name.resize(kHistoryNameLength);
   double rating = entry.HRei;
   if (!(rating >= -999'999.99)) rating = -999'999.99;  // NaN too
@@ -147,7 +148,7 @@ HistoryCheck CheckHistoryFile(const std::filesystem::path& programDir, int numbe
 }
 
 HistoryWrite AppendHistory(const std::filesystem::path& programDir, const std::vector<HisStr>& entries,
-                           const HistoryStamp& stamp, const FileWriter& writer) {
+                           const HistoryStamp& stamp, const FileWriteHooks& hooks) {
   HistoryWrite result;
   if (entries.empty()) return result;
   const RecordsMessage failure{RecordsMessageKind::HistoryNotSaved, HistoryDirectory(programDir).string()};
@@ -191,7 +192,7 @@ HistoryWrite AppendHistory(const std::filesystem::path& programDir, const std::v
   lines.push_back(ZeroPadded(totals.A, 10) + ZeroPadded(totals.B, 10) + ZeroPadded(totals.C, 10));
 
   const auto path = HistoryFilePath(programDir, number);
-  if (!writer.Replace(path, JoinLines(lines))) {
+  if (!WriteFileAtomically(path, JoinLines(lines), hooks).Ok) {
     result.Message = RecordsMessage{RecordsMessageKind::HistoryNotSaved, path.string()};
     return result;
   }
@@ -219,8 +220,7 @@ std::vector<HistoryRow> ReadHistoryRows(const std::filesystem::path& programDir,
   for (const std::string& line : scan.Entries) {
     HistoryRow row;
     for (std::size_t i = 0; i < kCells.size(); ++i)
-      row.Cells[i] =
-          records_text::Cp1251ToUtf8(Trim(std::string_view(line).substr(kCells[i].first, kCells[i].second)));
+      row.Cells[i] = Cp1251ToUtf8(Trim(std::string_view(line).substr(kCells[i].first, kCells[i].second)));
     switch (line[89]) {
       case 'L':
         row.Cells[6] = "Local";

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "records/file_writer.h"
 #include "records/records_message.h"
+#include "settings/atomic_file.h"
 
 namespace tarvel {
 
@@ -74,7 +74,7 @@ struct HistoryWrite {
 // (whichever number comes first). An invalid file that is replaced is kept beside it as
 // "Tarvel_Innnn.hst.bad". Creates the History directory when needed.
 HistoryWrite AppendHistory(const std::filesystem::path& programDir, const std::vector<HisStr>& entries,
-                           const HistoryStamp& stamp, const FileWriter& writer = {});
+                           const HistoryStamp& stamp, const FileWriteHooks& hooks = {});
 
 // The history window's data.
 struct HistoryListItem {

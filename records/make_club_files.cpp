@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "records/club_file.h"
-#include "records/file_writer.h"
 #include "records/shipped_club.h"
+#include "settings/atomic_file.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -20,11 +20,12 @@ int main(int argc, char** argv) {
   }
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
-  const tarvel::FileWriter writer;
   for (tarvel::ClubKind kind : {tarvel::ClubKind::Local, tarvel::ClubKind::Lan}) {
     const auto path = tarvel::ClubFilePath(dir, kind);
-    if (!writer.Replace(path, tarvel::ShippedClubFile(kind, label))) {
-      std::cerr << "cannot write " << path << "\n";
+    const tarvel::FileWriteResult written =
+        tarvel::WriteFileAtomically(path, tarvel::ShippedClubFile(kind, label));
+    if (!written.Ok) {
+      std::cerr << written.Error << "\n";
       return 1;
     }
   }

@@ -1,8 +1,8 @@
 #include "records/password_code.h"
 
-#include "records/cp1251.h"
 #include "records/rating_format.h"
 #include "records/text_fields.h"
+#include "settings/cp1251.h"
 
 namespace tarvel {
 
@@ -11,7 +11,7 @@ using namespace records_text;
 namespace {
 
 std::string Padded(std::string_view typed) {
-  std::string bytes = records_text::Utf8ToCp1251(typed);
+  std::string bytes = Utf8ToCp1251(typed);
   if (bytes.size() > kPasswordLength) bytes.resize(kPasswordLength);
   return PadRight(bytes, kPasswordLength);
 }

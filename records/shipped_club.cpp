@@ -3,9 +3,9 @@
 #include <array>
 #include <utility>
 
-#include "records/cp1251.h"
 #include "records/rating_format.h"
 #include "records/text_fields.h"
+#include "settings/cp1251.h"
 
 namespace tarvel {
 
@@ -45,7 +45,7 @@ std::string ShippedClubFile(ClubKind kind, std::string_view label) {
   for (int slot = 1; slot <= kMemberSlots; ++slot) club.Lines[slot] = kEmptyMemberLine;
   const TopTen& top = kind == ClubKind::Local ? kLocalTopTen : kLanTopTen;
   for (int place = 1; place <= kTopTenPlaces; ++place) {
-    std::string name = records_text::Utf8ToCp1251(top[place - 1].first);
+    std::string name = Utf8ToCp1251(top[place - 1].first);
     club.Lines[kMemberSlots + place] =
         PadRight(name, kMemberNameLength) + PadLeft(std::to_string(top[place - 1].second), 6);
   }

@@ -2,9 +2,9 @@
 
 #include <array>
 #include <charconv>
-#include <fstream>
 
 #include "settings/address_cipher.h"
+#include "settings/file_bytes.h"
 #include "settings/remote_configuration.h"
 #include "settings/text_table.h"
 
@@ -257,16 +257,6 @@ int DecodeLines(const Lines& l, Options& o) {
   return 0;
 }
 
-std::optional<std::string> ReadFromDisk(const std::filesystem::path& path, std::size_t limit) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes(limit, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(limit));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
 }  // namespace
 
 std::filesystem::path OptionsFilePath(const std::filesystem::path& program_directory) {
@@ -310,7 +300,7 @@ OptionsLoadResult LoadOptions(const std::filesystem::path& program_directory, Op
                               HttpGetter* remote, const OptionsFileAccess& access) {
   options = Options{};
   const std::filesystem::path path = OptionsFilePath(program_directory);
-  const auto read = access.Read ? access.Read : ReadFromDisk;
+  const auto read = access.Read ? access.Read : ReadFileStart;
   // One byte over the limit tells a file that is too long from one that just fits.
   std::optional<std::string> bytes = read(path, kOptionsFileReadLimit + 1);
   if (!bytes) bytes = read(path, kOptionsFileReadLimit + 1);
@@ -328,8 +318,7 @@ OptionsSaveResult SaveOptions(const std::filesystem::path& program_directory, co
                               const OptionsFileAccess& access) {
   const std::filesystem::path path = OptionsFilePath(program_directory);
   const std::string text = OptionsFileText(options);
-  FileWriteResult written = WriteFileAtomically(path, text, access.Write);
-  if (!written.Ok) written = WriteFileAtomically(path, text, access.Write);
+  const FileWriteResult written = WriteFileAtomically(path, text, access.Write);  // makes the two tries
 
   OptionsSaveResult result;
   result.Saved = written.Ok;

@@ -122,7 +122,7 @@ TEST_F(ClubCheck, ReadOnlyFileWarnsAndIsNeverWritten) {
   EXPECT_FALSE(state.BlocksOptionsSave());
 
   const std::string before = ReadBytes(lan);
-  EXPECT_FALSE(UpdateClubFile(lan, state.Writable(ClubKind::Lan), FileWriter{}, [](ClubLines& club) {
+  EXPECT_FALSE(UpdateClubFile(lan, state.Writable(ClubKind::Lan), FileWriteHooks{}, [](ClubLines& club) {
     RemoveMember(club, 1);
     club.Lines[6][0] = 'X';
   }));

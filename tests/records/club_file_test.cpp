@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "records/club_login.h"
-#include "records/cp1251.h"
+#include "settings/cp1251.h"
 #include "records/password_code.h"
 #include "records/shipped_club.h"
 #include "records/text_fields.h"
@@ -214,7 +214,7 @@ TEST(ClubFile, UnreadableStoredNumbersRankLowest) {
 TEST(PasswordCode, EncodesDecodesAndMatches) {
   EXPECT_EQ(EncodePassword(""), "349349349349349");
   EXPECT_EQ(DecodePassword(EncodePassword("qwe")), "qwe  ");
-  EXPECT_EQ(DecodePassword(EncodePassword("абвгд")), records_text::Utf8ToCp1251("абвгд"));
+  EXPECT_EQ(DecodePassword(EncodePassword("абвгд")), Utf8ToCp1251("абвгд"));
   EXPECT_EQ(EncodePassword("toolong"), EncodePassword("toolo"));
   for (unsigned c = 0; c < 256; ++c) {
     const std::string code = std::to_string(c + kPasswordOffset);
@@ -259,7 +259,7 @@ TEST_F(ClubNameChange, RewritesTheLineInOneSave) {
   ClubLines club = LoadClub(ClubKind::Local);
   InsertMember(club, Member("Old", 5.0), false);
   InsertMember(club, Member("Other", 5.0), false);  // equal rating, now above
-  ASSERT_FALSE(SaveClubFile(path, club, FileWriter{}));
+  ASSERT_FALSE(SaveClubFile(path, club, FileWriteHooks{}));
   ClubState state;
   ASSERT_EQ(LogInMember(club, 2, "pw", state), std::nullopt);
 
@@ -281,13 +281,13 @@ TEST_F(ClubNameChange, LeavingDuringADealForfeitsTheLineOfAMemberOnly) {
   ClubLines club = LoadClub(ClubKind::Local);
   InsertMember(club, Member("Stays", 5.0), false);
   InsertMember(club, Member("Leaves", 4.0), false);
-  ASSERT_FALSE(SaveClubFile(path, club, FileWriter{}));
+  ASSERT_FALSE(SaveClubFile(path, club, FileWriteHooks{}));
   const std::string before = ReadBytes(path);
 
   // A new player has no line: nothing is written at all (a save would leave this writer's temporary file).
-  const FileWriter dying(WriteFault{0, true});
+  const FileWriteHooks dying(WriteFault{0, true});
   EXPECT_FALSE(RemoveMember(path, kSlotNewPlayer, true, dying));
-  EXPECT_FALSE(std::filesystem::exists(FileWriter::TemporaryOf(path)));
+  EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_FALSE(RemoveMember(path, 2, false));  // not writable: left alone
   EXPECT_EQ(ReadBytes(path), before);

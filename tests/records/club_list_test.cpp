@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "records/cp1251.h"
+#include "settings/cp1251.h"
 #include "records/password_code.h"
 #include "records/shipped_club.h"
 
 namespace tarvel {
 namespace {
-
-using namespace records_text;
 
 // Every character (not byte) is `unit` wide, as in a fixed-width font.
 class FixedMeter : public TextMeter {
@@ -76,7 +74,7 @@ TEST(ClubList, WideTextsLoseNameCharactersFromColumnTwenty) {
 
 TEST(ClubList, ShorteningStopsAtFourNameCharacters) {
   const FixedMeter meter(100);  // nothing ever fits
-  const std::string text = records_text::Utf8ToCp1251("Владимир Владимирович").substr(0, 20) + "  rest";
+  const std::string text = Utf8ToCp1251("Владимир Владимирович").substr(0, 20) + "  rest";
   EXPECT_EQ(FitClubText(text, 361, meter), "В..." + std::string("  rest"));
   EXPECT_EQ(FitClubText(std::string(20, ' ') + "x", 361, meter), "    x");
   EXPECT_EQ(FitClubText("short", 361, meter), "short");  // no name to take from

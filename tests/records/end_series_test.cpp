@@ -23,7 +23,7 @@ class EndOfSeries : public test::ProgramDir {
     ClubLines club = LoadClub(kind);
     const int slot =
         InsertMember(club, MemberLine({name, rating, deals, score, EncodePassword("pw")}), false).Slot;
-    EXPECT_FALSE(SaveClubFile(ClubFilePath(Dir(), kind), club, FileWriter{}));
+    EXPECT_FALSE(SaveClubFile(ClubFilePath(Dir(), kind), club, FileWriteHooks{}));
     return slot;
   }
 

@@ -25,7 +25,7 @@ std::vector<std::int64_t> CutPoints(std::size_t size) {
 TEST_F(Faults, ClubFileSurvivesEveryCutPoint) {
   WriteShippedClubs();
   const auto path = ClubFilePath(Dir(), ClubKind::Local);
-  const auto tmp = FileWriter::TemporaryOf(path);
+  const auto tmp = TemporaryPathFor(path);
   const std::string before = ReadBytes(path);
   ClubLines changed = LoadClub(ClubKind::Local);
   InsertMember(changed, MemberLine({"Someone", 4.5, 30, 200, EncodePassword("a")}), true);
@@ -33,7 +33,7 @@ TEST_F(Faults, ClubFileSurvivesEveryCutPoint) {
 
   for (bool killed : {false, true}) {
     for (std::int64_t cut : CutPoints(after.size())) {
-      const FileWriter faulty(WriteFault{cut, killed});
+      const FileWriteHooks faulty(WriteFault{cut, killed});
       const auto message = SaveClubFile(path, changed, faulty);
       ASSERT_TRUE(message) << cut;
       EXPECT_EQ(message->Kind, RecordsMessageKind::DiskWriteError);
@@ -47,7 +47,7 @@ TEST_F(Faults, ClubFileSurvivesEveryCutPoint) {
   // A killed save left its temporary file; the start-up check ignores it and the next save replaces it.
   ClubState state;
   EXPECT_TRUE(CheckClubFiles(Dir(), state).CanStart);
-  EXPECT_FALSE(SaveClubFile(path, changed, FileWriter{}));
+  EXPECT_FALSE(SaveClubFile(path, changed, FileWriteHooks{}));
   EXPECT_EQ(ReadBytes(path), after);
   EXPECT_FALSE(std::filesystem::exists(tmp));
 }
@@ -56,13 +56,13 @@ TEST_F(Faults, HistorySurvivesAndTheNextEntryCleansUp) {
   for (int i = 0; i < 3; ++i)
     ASSERT_EQ(AppendHistory(Dir(), {HisStr{"Old", 5, 10, 1, kAcLocal}}, kStamp).Number, 1);
   const auto path = HistoryFilePath(Dir(), 1);
-  const auto tmp = FileWriter::TemporaryOf(path);
+  const auto tmp = TemporaryPathFor(path);
   const std::string before = ReadBytes(path);
 
   for (bool killed : {false, true}) {
     for (std::int64_t cut : CutPoints(before.size() + 116)) {
       const HistoryWrite w = AppendHistory(Dir(), {HisStr{"Lost", 1, 1, 1, kAcLocal}}, kStamp,
-                                           FileWriter(WriteFault{cut, killed}));
+                                           FileWriteHooks(WriteFault{cut, killed}));
       ASSERT_TRUE(w.Message) << cut;
       EXPECT_EQ(w.Message->Kind, RecordsMessageKind::HistoryNotSaved);
       ASSERT_EQ(ReadBytes(path), before) << "cut at " << cut;
@@ -92,7 +92,7 @@ TEST_F(Faults, EndOfSeriesOnAFailingDisk) {
   in.PlayerName = "Champion";
   in.PasswordCode = EncodePassword("c");
   for (bool killed : {false, true}) {
-    const SeriesEnd end = EndSeries(Dir(), in, kStamp, FileWriter(WriteFault{40, killed}));
+    const SeriesEnd end = EndSeries(Dir(), in, kStamp, FileWriteHooks(WriteFault{40, killed}));
     ASSERT_EQ(end.Messages.size(), 2u);
     EXPECT_EQ(end.Messages[0].Kind, RecordsMessageKind::HistoryNotSaved);
     EXPECT_EQ(end.Messages[1].Kind, RecordsMessageKind::DiskWriteError);
@@ -109,24 +109,6 @@ TEST_F(Faults, EndOfSeriesOnAFailingDisk) {
   EXPECT_TRUE(end.Messages.empty());
   EXPECT_EQ(end.TopTenPlace, 1);
   EXPECT_EQ(CheckHistoryFile(Dir(), 1).Entries, 2);
-}
-
-TEST_F(Faults, ReplacedFilesKeepTheirPermissions) {
-  const auto path = Dir() / "file";
-  ASSERT_TRUE(FileWriter{}.Replace(path, "one"));
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                         std::filesystem::perms::owner_write |
-                                         std::filesystem::perms::group_read);
-  ASSERT_TRUE(FileWriter{}.Replace(path, "two"));
-  EXPECT_EQ(ReadBytes(path), "two");
-  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read);
-  EXPECT_FALSE(FileWriter{}.Replace(Dir() / "no such dir" / "file", "x"));
-  // A read-only file is not replaced, even by a superuser.
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-  EXPECT_FALSE(FileWriter{}.Replace(path, "three"));
-  EXPECT_EQ(ReadBytes(path), "two");
 }
 
 }  // namespace

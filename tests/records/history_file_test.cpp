@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "records/checksums.h"
-#include "records/cp1251.h"
+#include "settings/cp1251.h"
 #include "records/text_fields.h"
 #include "records_fixture.h"
 
@@ -58,7 +58,7 @@ TEST_F(History, FirstEntryCreatesTheDirectoryAndFileOne) {
   ASSERT_EQ(e.size(), 114u);
   EXPECT_EQ(e.substr(0, 5), "09:05");
   EXPECT_EQ(e.substr(5, 10), "15.03.2025");
-  EXPECT_EQ(e.substr(15, 51), records_text::Utf8ToCp1251("Иван") + std::string(47, ' '));
+  EXPECT_EQ(e.substr(15, 51), Utf8ToCp1251("Иван") + std::string(47, ' '));
   EXPECT_EQ(e.substr(66, 3), " 10");
   EXPECT_EQ(e.substr(69, 10), "        40");
   EXPECT_EQ(e.substr(79, 10), "      2,33");

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "records/club_file.h"
-#include "records/file_writer.h"
+#include "settings/atomic_file.h"
+#include "settings/file_bytes.h"
 #include "records/shipped_club.h"
 
 namespace tarvel::test {

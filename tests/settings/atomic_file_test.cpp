@@ -59,6 +59,55 @@ TEST(AtomicFile, DiskThatStopsTakingBytesLeavesOldFile) {
   EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target)));
 }
 
+TEST(AtomicFile, ReplacedFilesKeepTheirPermissions) {
+  TempDir dir;
+  const auto path = dir.path() / "file";
+  ASSERT_TRUE(WriteFileAtomically(path, "one").Ok);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  ASSERT_TRUE(WriteFileAtomically(path, "two").Ok);
+  EXPECT_EQ(ReadBytes(path), "two");
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+  EXPECT_FALSE(WriteFileAtomically(dir.path() / "no such dir" / "file", "x").Ok);
+  // A read-only file is not replaced, even by a superuser.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  const FileWriteResult refused = WriteFileAtomically(path, "three");
+  EXPECT_FALSE(refused.Ok);
+  EXPECT_NE(refused.Error.find(path.string()), std::string::npos) << refused.Error;
+  EXPECT_EQ(ReadBytes(path), "two");
+  EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
+}
+
+// A save cut off by the death of the process leaves the old file and its temporary file, and is not tried
+// again; the next save takes the leftover away, even one that is a link to some other file.
+TEST(AtomicFile, CutOffSaveIsCleanedUpByTheNext) {
+  TempDir dir;
+  const auto target = dir.path() / "data.txt";
+  WriteBytes(target, "old contents");
+  int calls = 0;
+  FileWriteHooks dying(WriteFault{3, true});
+  dying.Write = [&](int fd, const char* data, std::size_t size) -> long {
+    ++calls;
+    return ::write(fd, data, size);
+  };
+  EXPECT_FALSE(WriteFileAtomically(target, "new contents", dying).Ok);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(ReadBytes(target), "old contents");
+  EXPECT_EQ(ReadBytes(TemporaryPathFor(target)), "new");
+
+  const auto other = dir.path() / "other.txt";
+  WriteBytes(other, "someone else's");
+  std::filesystem::remove(TemporaryPathFor(target));
+  std::filesystem::create_symlink(other, TemporaryPathFor(target));
+  ASSERT_TRUE(WriteFileAtomically(target, "new contents").Ok);
+  EXPECT_EQ(ReadBytes(target), "new contents");
+  EXPECT_EQ(ReadBytes(other), "someone else's");
+  EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(target)));
+}
+
 TEST(AtomicFile, MissingDirectoryIsReported) {
   TempDir dir;
   const FileWriteResult result = WriteFileAtomically(dir.path() / "no-such-dir" / "data.txt", "x");
