@@ -2,6 +2,7 @@
 
 #include <QResizeEvent>
 
+#include "engine/sounds.h"
 #include "table/window_scale.h"
 
 namespace tarvel {
@@ -32,6 +33,7 @@ MainWindow::MainWindow(Options& options, std::unique_ptr<PictureSource> pictures
     if (running) timer_.start();
     else timer_.stop();
   };
+  screen_->wrongCard = [this] { presenter_.PlaySound(sound::kWrong, true); };
   screen_->seriesEnded = [this](const SeriesOutcome&) {
     // Until the start menu exists, leaving the table starts the next series.
     StartSeries();

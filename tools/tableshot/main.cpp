@@ -1,7 +1,10 @@
 // tarvel-tableshot: plays a deal at the table for a number of steps and writes the window to a PNG.
 //   tarvel-tableshot --out FILE [--size 1-5] [--width W --height H] [--steps N] [--seed S] [--language L]
+//                    [--repaints N]   (also measures N full repaints of the table)
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QPixmap>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,7 +17,7 @@ int main(int argc, char** argv) {
   options.FlyCards = false;
   options.PlayerName = "Anna";
   std::string out;
-  int steps = 12, width = 0, height = 0;
+  int steps = 12, width = 0, height = 0, repaints = 0;
   unsigned long long seed = 1;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string opt = argv[i];
@@ -24,6 +27,7 @@ int main(int argc, char** argv) {
     else if (opt == "--width") width = std::atoi(value);
     else if (opt == "--height") height = std::atoi(value);
     else if (opt == "--steps") steps = std::atoi(value);
+    else if (opt == "--repaints") repaints = std::atoi(value);
     else if (opt == "--seed") seed = std::strtoull(value, nullptr, 10);
     else if (opt == "--language") options.Language = static_cast<std::uint8_t>(std::atoi(value) % 10);
     else {
@@ -48,6 +52,14 @@ int main(int argc, char** argv) {
     w.StepTimer().stop();
   }
   QApplication::processEvents();
+  if (repaints > 0) {
+    // The whole table painted into an off-screen picture, as a full repaint of the window does.
+    QPixmap target(w.size());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < repaints; ++i) w.Screen().render(&target);
+    std::printf("full repaint %dx%d: %.2f ms\n", w.width(), w.height(), clock.nsecsElapsed() / 1e6 / repaints);
+  }
   if (!w.grab().save(QString::fromStdString(out))) {
     std::fprintf(stderr, "tarvel-tableshot: cannot write %s\n", out.c_str());
     return 1;
