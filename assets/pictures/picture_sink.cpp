@@ -45,7 +45,9 @@ bool PictureSink::PutData(const QString& library, const QString& name, const QBy
 bool PictureSink::WriteQrcFiles() const {
   QMutexLocker lock(&mutex_);
   for (auto lib = entries_.cbegin(); lib != entries_.cend(); ++lib) {
-    QByteArray text = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    // The built-in pictures live under ":/tarvel/"; a resource file is mapped under a root of its own.
+    const QByteArray prefix = lib.key() == kBuiltIn ? "/tarvel" : "/";
+    QByteArray text = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"" + prefix + "\">\n";
     for (auto e = lib.value().cbegin(); e != lib.value().cend(); ++e)
       text += "  <file alias=\"" + e.key().toUtf8() + "\">" + e.value().toUtf8() + "</file>\n";
     text += "</qresource>\n</RCC>\n";

@@ -1,0 +1,29 @@
+// Build-time tool: synthesises every sound effect the program plays into OUTDIR/<name>.wav.
+// Usage: make_effects OUTDIR
+#include <cstdio>
+#include <string>
+
+#include "assets/sounds/effect_recipes.h"
+#include "assets/sounds/wav_writer.h"
+#include "media/effect_names.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_effects OUTDIR\n");
+    return 2;
+  }
+  const std::string dir = argv[1];
+  for (std::string_view name : tarvel::effect::kAll) {
+    const auto samples = tarvel::assets::MakeEffect(name);
+    if (!samples) {
+      std::fprintf(stderr, "make_effects: no recipe for \"%.*s\"\n", static_cast<int>(name.size()), name.data());
+      return 1;
+    }
+    const std::string path = dir + "/" + std::string(name) + ".wav";
+    if (!tarvel::assets::WriteFile(path, tarvel::assets::WavBytes(*samples, tarvel::assets::kSampleRate))) {
+      std::fprintf(stderr, "make_effects: cannot write %s\n", path.c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
