@@ -124,7 +124,7 @@ bool BackgroundSheet(PictureLibraries& libs, int background, const QString& out)
 }
 
 bool TablePicturesSheet(PictureLibraries& libs, const QString& out) {
-  QImage sheet(1200, 760, QImage::Format_ARGB32_Premultiplied);
+  QImage sheet(1200, 880, QImage::Format_ARGB32_Premultiplied);
   sheet.fill(kFelt);
   QPainter p(&sheet);
   Label(p, 10, 17, QStringLiteral("Special card codes (small and large), stock, bubbles, clocks, result animations"));
@@ -152,7 +152,6 @@ bool TablePicturesSheet(PictureLibraries& libs, const QString& out) {
     p.drawImage(190, y, libs.Picture({}, QString::fromLatin1(name) + "B"));
     y += 46;
   }
-  x = 540;
   for (const char* name : {"GKonBads", "GKonGood", "GKonNich", "GKonNach"}) {
     QImageReader reader(libs.ResourcePath({}, QString::fromLatin1(name)));
     const int frames = reader.imageCount();
@@ -160,12 +159,10 @@ bool TablePicturesSheet(PictureLibraries& libs, const QString& out) {
     for (int k = 0; k < 3; ++k) {
       reader.jumpToImage(k == 0 ? 0 : k == 1 ? frames / 2 : frames - 1);
       const QImage frame = reader.read();
-      p.fillRect(QRect(x + k * 0, 460 + k * 0, 0, 0), Qt::black);
-      p.drawImage(QRect(540 + k * 215, y - 230 + (x - 540) / 250 * 0, 200, 92), frame);
+      p.drawImage(540 + k * 215, y - 230, frame.scaled(200, 200, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     Label(p, 540, y - 236, QString("%1: %2 frames").arg(QString::fromLatin1(name)).arg(frames));
-    y += 100;
-    x += 250;
+    y += 110;
   }
   p.end();
   return Save(sheet, out + "/table-pictures.png");

@@ -138,7 +138,7 @@ QByteArray LossAnimation() {
     p.setBrush(QColor(110, 110, 125));
     const double cx = 70 + 20 * std::sin(t * M_PI);
     for (auto [dx, dy, r] : {std::tuple{0.0, 18.0, 16.0}, {20.0, 12.0, 20.0}, {42.0, 18.0, 15.0}, {20.0, 24.0, 16.0}})
-      p.drawEllipse(QPointF(cx + dx, dy), r, r * 0.8);
+      p.drawEllipse(QPointF(cx + dx, dy + 6), r, r * 0.75);
     p.setPen(QPen(QColor(90, 140, 230), 2, Qt::SolidLine, Qt::RoundCap));
     for (int d = 0; d < 9; ++d) {
       const double x = cx - 8 + d * 7, y = 38 + std::fmod(d * 13 + f * 9.0, 64);

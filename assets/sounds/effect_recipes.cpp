@@ -178,10 +178,10 @@ const std::map<std::string_view, Recipe>& Recipes() {
   static const std::map<std::string_view, Recipe> recipes = {
       {"WOpenFo", {OpenWindow, 0.45}},   {"WTasoKo", {Shuffle, 0.55}},       {"WHodsDo", {CardLaid, 0.6}},
       {"WHodBer", {Take, 0.6}},          {"WHodOtb", {Beaten, 0.55}},        {"WDing_1", {Pass, 0.5}},
-      {"WKoloNo", {StockEmpty, 0.5}},    {"WKoGood", {DealWon, 0.6}},        {"WKoBads", {DealLost, 0.6}},
+      {"WKoloNo", {StockEmpty, 0.5}},    {"WKoGood", {DealWon, 0.6}},        {"WKoBads", {DealLost, 0.45}},
       {"WFiBest", {GameBest, 0.7}},      {"WFiGood", {GameGood, 0.7}},       {"WFiBads", {GameBad, 0.65}},
-      {"WWrongs", {Wrong, 0.5}},         {"WToMenK", {Notice, 0.5}},         {"WKoGutX", {TournamentWin, 0.7}},
-      {"STimerA", {ClockTick, 0.4}},     {"STimerB", {ClockTickLast, 0.45}},
+      {"WWrongs", {Wrong, 0.4}},         {"WToMenK", {Notice, 0.5}},         {"WKoGutX", {TournamentWin, 0.7}},
+      {"STimerA", {ClockTick, 0.4}},     {"STimerB", {ClockTickLast, 0.3}},
   };
   return recipes;
 }

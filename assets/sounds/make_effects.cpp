@@ -1,4 +1,5 @@
-// Build-time tool: synthesises every sound effect the program plays into OUTDIR/<name>.wav.
+// Build-time tool: synthesises every sound effect the program plays into OUTDIR/<name>.wav and lists
+// them in OUTDIR/effects.qrc under the names the program asks for.
 // Usage: make_effects OUTDIR
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string dir = argv[1];
+  std::string qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/tarvel/effects\">\n";
   for (std::string_view name : tarvel::effect::kAll) {
     const auto samples = tarvel::assets::MakeEffect(name);
     if (!samples) {
@@ -24,6 +26,12 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "make_effects: cannot write %s\n", path.c_str());
       return 1;
     }
+    qrc += "  <file alias=\"" + std::string(name) + "\">" + std::string(name) + ".wav</file>\n";
+  }
+  qrc += "</qresource>\n</RCC>\n";
+  if (!tarvel::assets::WriteFile(dir + "/effects.qrc", qrc)) {
+    std::fprintf(stderr, "make_effects: cannot write %s/effects.qrc\n", dir.c_str());
+    return 1;
   }
   return 0;
 }

@@ -1,6 +1,6 @@
 // Build-time tool: speaks every card's name in the ten languages with espeak-ng and writes the WAV files
 // and the resource list of the voice library (packed by rcc into KexCVoice3.dll).
-// Usage: make_voice CARD_NAMES.tsv WORKDIR   (writes WORKDIR/<name>.wav and WORKDIR/voice.qrc)
+// Usage: make_voice ESPEAK_NG CARD_NAMES.tsv WORKDIR   (writes WORKDIR/<name>.wav and WORKDIR/voice.qrc)
 // The names are spoken by a few espeak-ng processes at a time; each WAV is trimmed of its leading and
 // trailing silence and brought to one peak level.
 #include <spawn.h>
@@ -103,13 +103,13 @@ bool ReadJobs(const std::string& path, std::vector<Job>& jobs) {
   return true;
 }
 
-bool Speak(const Job& job, const std::string& rawPath) {
-  std::vector<std::string> args = {"espeak-ng", "-v", job.voice, "-s", "150", "-w", rawPath, "--", job.text};
+bool Speak(const std::string& espeak, const Job& job, const std::string& rawPath) {
+  std::vector<std::string> args = {espeak, "-v", job.voice, "-s", "150", "-w", rawPath, "--", job.text};
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
   pid_t pid;
-  if (posix_spawnp(&pid, "espeak-ng", nullptr, nullptr, argv.data(), environ) != 0) return false;
+  if (posix_spawn(&pid, espeak.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return false;
   int status = 0;
   if (waitpid(pid, &status, 0) != pid) return false;
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -150,13 +150,14 @@ bool Tidy(const std::string& wav, std::vector<float>& out, int& rate) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: make_voice CARD_NAMES.tsv WORKDIR\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: make_voice ESPEAK_NG CARD_NAMES.tsv WORKDIR\n");
     return 2;
   }
-  const std::string dir = argv[2];
+  const std::string espeak = argv[1];
+  const std::string dir = argv[3];
   std::vector<Job> jobs;
-  if (!ReadJobs(argv[1], jobs)) return 1;
+  if (!ReadJobs(argv[2], jobs)) return 1;
 
   std::atomic<std::size_t> next{0};
   std::atomic<bool> failed{false};
@@ -169,7 +170,7 @@ int main(int argc, char** argv) {
       std::string bytes;
       std::vector<float> samples;
       int rate = 0;
-      if (!Speak(job, raw) || !ReadFile(raw, bytes) || !Tidy(bytes, samples, rate)) {
+      if (!Speak(espeak, job, raw) || !ReadFile(raw, bytes) || !Tidy(bytes, samples, rate)) {
         std::fprintf(stderr, "make_voice: espeak-ng could not speak \"%s\" (%s) for %s\n", job.text.c_str(),
                      job.voice.c_str(), job.resource.c_str());
         failed = true;
