@@ -35,8 +35,8 @@ TableScreen::TableScreen(Game& game, Options& options, const TextTable& texts, P
                          QWidget* parent)
     : QWidget(parent), game_(game), options_(options), texts_(texts), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  main_ = new QPushButton(this);
-  exit_ = new QPushButton(this);
+  main_ = new TKexCardsButton(this);
+  exit_ = new TKexCardsButton(this);
   logEntry_ = new QLineEdit(this);
   logButton_ = new QPushButton(QStringLiteral("\u2709"), this);
   main_->hide();
@@ -57,8 +57,16 @@ void TableScreen::LayoutTable() {
   factors_ = FactorsFor(options_.WindowSize, width(), height());
   card_ = CardGeometryFor(options_.CardSet, factors_);
   pictures_.Prepare(card_.width, card_.height, width(), height());
+  // Red with white text on the ordinary table, the cards colour on the special design.
+  for (TKexCardsButton* b : {main_, exit_}) {
+    b->SetColorSB(options_.TableDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
+    b->SetFramed(options_.NewButtons);
+    b->SetLightFont(options_.TableDesign != 1);
+  }
   main_->setGeometry(ToQ(PlaceRect(kMainButton, factors_)));
   exit_->setGeometry(ToQ(PlaceRect(kExitButton, factors_)));
+  for (TKexCardsButton* b : {main_, exit_})
+    b->SetHeightSB(b->height() <= 37 ? THeightSB::D30 : b->height() <= 52 ? THeightSB::D45 : THeightSB::D60);
   const Rect memo = ComponentRect(Component::Memo, factors_, card_.height);
   logEntry_->setGeometry(ToQ(MemoEntryRect(memo, factors_)));
   logButton_->setGeometry(ToQ(MemoButtonRect(memo, factors_)));

@@ -12,6 +12,7 @@
 #include "engine/game.h"
 #include "settings/options.h"
 #include "settings/text_table.h"
+#include "table/kex_cards_button.h"
 #include "table/picture_source.h"
 #include "table/table_layout.h"
 
@@ -115,8 +116,8 @@ class TableScreen : public QWidget {
   bool showResult_ = false;
   DealResultView result_;
   std::vector<QString> log_;
-  QPushButton* main_;
-  QPushButton* exit_;
+  TKexCardsButton* main_;
+  TKexCardsButton* exit_;
   QLineEdit* logEntry_;
   QPushButton* logButton_;
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "app/autoplay.h"
+#include "table/library_pictures.h"
 #include "table/table_layout.h"
 
 namespace tarvel {
@@ -79,6 +80,28 @@ TEST(TableWindow, AWrongCardIsRefusedWithTheSoundAndALimitSilently) {
   w.Screen().CardClick(wrong, Qt::LeftButton);
   EXPECT_EQ(st.KolCards[4], before);
   EXPECT_EQ(sounds, std::vector<std::string>{"WWrongs"});
+}
+
+TEST(TableWindow, RealPicturesFromTheResourceFiles) {
+  Options options;
+  options.CardSet = 5;
+  options.WindowSize = 3;
+  std::vector<QString> messages;
+  auto pictures = std::make_unique<LibraryPictures>(
+      options, [&](const QString& m) { messages.push_back(m); }, QStringLiteral(TARVEL_BUILD_ROOT));
+  LibraryPictures& lib = *pictures;
+  MainWindow w(options, std::move(pictures));
+  w.show();
+  w.StartSeries();
+  w.StepTimer().stop();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(options.CardSet, 5);
+  const QPixmap face = lib.CardFace(MakeCard(7, 4));
+  EXPECT_EQ(face.size(), QSize(w.Screen().Card().width, w.Screen().Card().height));
+  EXPECT_FALSE(lib.Named("SPRed").isNull());
+  // A picture taken off the window shows the table: not one flat colour.
+  const QImage shot = w.grab().toImage();
+  EXPECT_NE(shot.pixel(shot.width() / 2, shot.height() - 10), shot.pixel(10, 10));
 }
 
 TEST(TableLayout, EdgeCases) {

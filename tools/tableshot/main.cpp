@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/autoplay.h"
+#include "table/library_pictures.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
     else if (opt == "--steps") steps = std::atoi(value);
     else if (opt == "--repaints") repaints = std::atoi(value);
     else if (opt == "--seed") seed = std::strtoull(value, nullptr, 10);
+    else if (opt == "--cards") options.CardSet = std::atoi(value);
+    else if (opt == "--back") options.DeckBack = std::atoi(value);
+    else if (opt == "--background") options.Background = std::atoi(value);
     else if (opt == "--language") options.Language = static_cast<std::uint8_t>(std::atoi(value) % 10);
     else {
       std::fprintf(stderr, "tarvel-tableshot: unknown option %s\n", opt.c_str());
@@ -39,7 +43,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: tarvel-tableshot --out FILE [--size 1-5] [--width W --height H] [--steps N]\n");
     return 2;
   }
-  tarvel::MainWindow w(options, std::make_unique<tarvel::DrawnPictures>());
+  auto pictures = std::make_unique<tarvel::LibraryPictures>(
+      options, [](const QString& message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); });
+  tarvel::MainWindow w(options, std::move(pictures));
   w.Presenter().firstMoveAnswer = 4;
   if (width > 0 && height > 0) w.resize(width, height);
   w.show();
