@@ -48,4 +48,10 @@ QPixmap LibraryPictures::Named(const QString& name) {
   return pixmap;
 }
 
+QString LibraryPictures::AnimationPath(const QString& name) {
+  if (libraries_.Has({}, name)) return libraries_.ResourcePath({}, name);
+  if (libraries_.Has(kGraphicsLibrary, name)) return libraries_.ResourcePath(kGraphicsLibrary, name);
+  return {};
+}
+
 }  // namespace tarvel

@@ -21,6 +21,7 @@ class LibraryPictures : public PictureSource {
   QPixmap DeckBack() override { return back_; }
   QPixmap Background() override { return background_; }
   QPixmap Named(const QString& name) override;
+  QString AnimationPath(const QString& name) override;
 
   const TableImages& Images() const { return images_; }
 

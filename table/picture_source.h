@@ -19,6 +19,8 @@ class PictureSource {
   virtual QPixmap Background() = 0;
   // A named picture at its own size; a null pixmap when there is none.
   virtual QPixmap Named(const QString& name) = 0;
+  // The file or resource path of an animated picture (GIF) for QMovie; empty when there is none.
+  virtual QString AnimationPath(const QString& /*name*/) { return {}; }
 };
 
 // Cards, backs and the background painted with QPainter.

@@ -1,6 +1,8 @@
 #include "table/table_screen.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMovie>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +39,9 @@ TableScreen::TableScreen(Game& game, Options& options, const TextTable& texts, P
   setAttribute(Qt::WA_OpaquePaintEvent);
   main_ = new TKexCardsButton(this);
   exit_ = new TKexCardsButton(this);
+  resultPicture_ = new QLabel(this);
+  resultPicture_->setScaledContents(true);
+  resultPicture_->hide();
   logEntry_ = new QLineEdit(this);
   logButton_ = new QPushButton(QStringLiteral("\u2709"), this);
   main_->hide();
@@ -136,6 +141,33 @@ void TableScreen::SetFirstBoutMarker(bool shown) {
 void TableScreen::SetResult(const DealResultView* result) {
   showResult_ = result != nullptr;
   if (result) result_ = *result;
+  // The result's animated picture, 240 x 110 under the table: running from frame 0 up to its stop frame
+  // with animations on, standing at its still frame with them off.
+  delete resultMovie_;
+  resultMovie_ = nullptr;
+  resultPicture_->hide();
+  const QString path = result ? pictures_.AnimationPath(QString::fromLatin1(result->animation.data(),
+                                                                             static_cast<qsizetype>(result->animation.size())))
+                              : QString();
+  if (!path.isEmpty()) {
+    resultMovie_ = new QMovie(path, QByteArray(), this);
+    const QRect table = RectOf(Component::Table);
+    const QSize size(Scaled(240, factors_), Scaled(110, factors_));
+    resultPicture_->setGeometry(table.center().x() - size.width() / 2, table.bottom() - Scaled(10, factors_), size.width(),
+                                size.height());
+    resultPicture_->setMovie(resultMovie_);
+    const int stop = result->stopFrame;
+    if (options_.GifAnimation) {
+      connect(resultMovie_, &QMovie::frameChanged, resultMovie_, [movie = resultMovie_, stop](int frame) {
+        if (stop >= 0 && frame >= stop) movie->setPaused(true);
+      });
+      resultMovie_->start();
+    } else {
+      resultMovie_->jumpToFrame(std::min(result->stillFrame, std::max(0, resultMovie_->frameCount() - 1)));
+    }
+    resultPicture_->show();
+    resultPicture_->raise();
+  }
   update();
 }
 

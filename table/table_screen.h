@@ -16,7 +16,9 @@
 #include "table/picture_source.h"
 #include "table/table_layout.h"
 
+class QLabel;
 class QLineEdit;
+class QMovie;
 
 namespace tarvel {
 
@@ -118,6 +120,8 @@ class TableScreen : public QWidget {
   std::vector<QString> log_;
   TKexCardsButton* main_;
   TKexCardsButton* exit_;
+  QLabel* resultPicture_;
+  QMovie* resultMovie_ = nullptr;
   QLineEdit* logEntry_;
   QPushButton* logButton_;
 
