@@ -66,7 +66,7 @@ void TableScreen::LayoutTable() {
   for (TKexCardsButton* b : {main_, exit_}) {
     b->SetColorSB(options_.TableDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
     b->SetFramed(options_.NewButtons);
-    b->SetLightFont(options_.TableDesign != 1);
+    b->SetFontColor(options_.TableDesign == 1 ? QColor(40, 30, 10) : QColor(Qt::white));
   }
   main_->setGeometry(ToQ(PlaceRect(kMainButton, factors_)));
   exit_->setGeometry(ToQ(PlaceRect(kExitButton, factors_)));
