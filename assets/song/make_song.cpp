@@ -19,12 +19,20 @@ using tarvel::assets::MidiTrack;
 constexpr long kBar = 4 * kTicksPerQuarter;
 
 // General MIDI programs (zero-based) and drum keys.
-enum Program { kAccordion = 21, kNylonGuitar = 24, kAcousticBass = 32, kStrings = 48, kClarinet = 71, kFlute = 73 };
+enum Program {
+  kAccordion = 21,
+  kNylonGuitar = 24,
+  kAcousticBass = 32,
+  kStrings = 48,
+  kClarinet = 71,
+  kFlute = 73
+};
 enum Drum { kKick = 36, kSideStick = 37, kClosedHat = 42, kTambourine = 54, kCrash = 49 };
 
 // "C#5" -> 73; octave 4 holds middle C (60).
 int Key(const std::string& name) {
-  static const std::map<char, int> step = {{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5}, {'G', 7}, {'A', 9}, {'B', 11}};
+  static const std::map<char, int> step = {{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
+                                           {'G', 7}, {'A', 9}, {'B', 11}};
   int key = step.at(name[0]);
   std::size_t i = 1;
   if (name[i] == '#') key += 1, ++i;
@@ -74,7 +82,9 @@ std::vector<int> Voicing(const Chord& c) {
   }
   return keys;
 }
-int BassRoot(const Chord& c) { return 40 + (c.root - 4 + 12) % 12; }  // E2 .. D#3
+int BassRoot(const Chord& c) {
+  return 40 + (c.root - 4 + 12) % 12;
+}  // E2 .. D#3
 
 struct Band {
   MidiTrack& melody;
@@ -88,7 +98,8 @@ struct Band {
 enum Feel { kOomPah, kArpeggio };
 
 // Plays one bar of accompaniment for the chord(s) of the bar: two names split the bar in halves.
-void Accompany(Band& b, long bar, const std::vector<std::string>& chords, Feel feel, bool pad, bool tambourine) {
+void Accompany(Band& b, long bar, const std::vector<std::string>& chords, Feel feel, bool pad,
+               bool tambourine) {
   const long half = kBar / static_cast<long>(chords.size());
   for (std::size_t i = 0; i < chords.size(); ++i) {
     const Chord c = ChordOf(chords[i]);
@@ -100,7 +111,8 @@ void Accompany(Band& b, long bar, const std::vector<std::string>& chords, Feel f
       b.bass.Note(at + beat, kTicksPerQuarter, beat == 0 ? root : fifth, beat == 0 ? 92 : 80);
       if (feel == kOomPah) {
         for (std::size_t k = 0; k < v.size(); ++k)  // a strum on the off-beat, low string first
-          b.guitar.Note(at + beat + kTicksPerQuarter + 12 * static_cast<long>(k), kTicksPerQuarter - 40, v[k], 58);
+          b.guitar.Note(at + beat + kTicksPerQuarter + 12 * static_cast<long>(k), kTicksPerQuarter - 40, v[k],
+                        58);
       }
     }
     if (feel == kArpeggio) {
@@ -149,7 +161,7 @@ int main(int argc, char** argv) {
   b.bass.Program(0, kAcousticBass);
   b.strings.Program(0, kStrings);
   for (MidiTrack* t : {&b.melody, &b.second, &b.guitar, &b.bass, &b.strings, &b.drums}) t->Control(0, 91, 40);
-  const std::pair<MidiTrack*, int> mix[] = {{&b.melody, 108}, {&b.second, 84}, {&b.guitar, 88},
+  const std::pair<MidiTrack*, int> mix[] = {{&b.melody, 108}, {&b.second, 84},  {&b.guitar, 88},
                                             {&b.bass, 100},   {&b.strings, 72}, {&b.drums, 78}};
   for (const auto& [track, volume] : mix) track->Control(0, 7, volume);
   b.guitar.Control(0, 10, 44);
@@ -165,9 +177,9 @@ int main(int argc, char** argv) {
   const auto chorus = Line(
       "G5:1 E5:.5 F5:.5 G5:1 C6:1 | B5:1.5 A5:.5 G5:2 | A5:1 G5:.5 F5:.5 E5:1 A5:1 | G5:1.5 F#5:.5 E5:2 |"
       "F5:1 A5:1 C6:1 A5:1 | G5:1 E5:1 C5:1 E5:1 | D5:1 F5:1 E5:1 G#5:1 | A5:2 E5:1 C5:1");
-  const std::vector<std::vector<std::string>> verseChords = {{"Am"}, {"Dm"}, {"G"},  {"C"},
-                                                             {"F"},  {"Dm"}, {"E"},  {"Am"}};
-  const std::vector<std::vector<std::string>> chorusChords = {{"C"}, {"G"}, {"Am"}, {"Em"},
+  const std::vector<std::vector<std::string>> verseChords = {{"Am"}, {"Dm"}, {"G"}, {"C"},
+                                                             {"F"},  {"Dm"}, {"E"}, {"Am"}};
+  const std::vector<std::vector<std::string>> chorusChords = {{"C"}, {"G"}, {"Am"},      {"Em"},
                                                               {"F"}, {"C"}, {"Dm", "E"}, {"Am"}};
 
   long t = 0;

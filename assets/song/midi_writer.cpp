@@ -65,7 +65,9 @@ void MidiFile::Tempo(long tick, double bpm) {
 void MidiFile::TimeSignature(int numerator, int denominatorPower) {
   conductor_.push_back({0, Meta(0x58, Bytes3(numerator, denominatorPower, 24) + std::string(1, 8))});
 }
-MidiTrack& MidiFile::AddTrack(std::string name, int channel) { return tracks_.emplace_back(std::move(name), channel); }
+MidiTrack& MidiFile::AddTrack(std::string name, int channel) {
+  return tracks_.emplace_back(std::move(name), channel);
+}
 
 std::string MidiFile::Bytes(long endTick) const {
   std::string header;

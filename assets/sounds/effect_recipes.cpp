@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <map>
+#include <numbers>
 
 namespace tarvel::assets {
 namespace {
@@ -23,8 +23,11 @@ Timbre Brass() {
   return t;
 }
 Timbre Reed(double decay) {  // odd partials: a muted, clarinet-like tone
-  return {.partials = {{1, 1.0}, {3, 0.33}, {5, 0.16}, {7, 0.08}}, .attack = 0.02, .decay = decay,
-          .vibratoHz = 4.5, .vibratoDepth = 0.006};
+  return {.partials = {{1, 1.0}, {3, 0.33}, {5, 0.16}, {7, 0.08}},
+          .attack = 0.02,
+          .decay = decay,
+          .vibratoHz = 4.5,
+          .vibratoDepth = 0.006};
 }
 Timbre Pluck(double decay) {
   Timbre t{.partials = {}, .attack = 0.002, .decay = decay};
@@ -46,7 +49,9 @@ Signal Sum(std::initializer_list<std::pair<double, Signal>> parts) {
 }
 
 // Sounds of the table: short, the step waits for most of them.
-Signal CardLaid() { return Slap(1.0, 7); }
+Signal CardLaid() {
+  return Slap(1.0, 7);
+}
 
 Signal Take() {
   Signal s = Noise(0.30, 3200, 500, 0.9, 0.04, 0.10, 11);
@@ -62,10 +67,12 @@ Signal Beaten() {
   return s;
 }
 
-Signal Pass() { return Tone(NoteHz(86), 0.30, Bell(0.085)); }  // D6
+Signal Pass() {
+  return Tone(NoteHz(86), 0.30, Bell(0.085));
+}  // D6
 
 Signal StockEmpty() {
-  return Sum({{0.0, Tone(NoteHz(88), 0.20, Bell(0.07))},  // E6
+  return Sum({{0.0, Tone(NoteHz(88), 0.20, Bell(0.07))},     // E6
               {0.17, Tone(NoteHz(83), 0.27, Bell(0.09))}});  // B5
 }
 
@@ -134,7 +141,8 @@ Signal GameBad() {
 }
 
 Signal Wrong() {
-  const Timbre buzz{.partials = {{1, 1}, {3, 0.33}, {5, 0.2}, {7, 0.14}, {9, 0.11}}, .attack = 0.004, .decay = 0};
+  const Timbre buzz{
+      .partials = {{1, 1}, {3, 0.33}, {5, 0.2}, {7, 0.14}, {9, 0.11}}, .attack = 0.004, .decay = 0};
   Signal a = Tone(196, 0.1, buzz), b = Tone(185, 0.12, buzz);
   Finish(a, 1.0, 0.01);
   Finish(b, 1.0, 0.02);
@@ -142,7 +150,7 @@ Signal Wrong() {
 }
 
 Signal Notice() {
-  return Sum({{0.0, Tone(NoteHz(81), 0.14, Bell(0.06))},  // A5
+  return Sum({{0.0, Tone(NoteHz(81), 0.14, Bell(0.06))},     // A5
               {0.11, Tone(NoteHz(88), 0.22, Bell(0.08))}});  // E6
 }
 
@@ -176,12 +184,12 @@ struct Recipe {
 
 const std::map<std::string_view, Recipe>& Recipes() {
   static const std::map<std::string_view, Recipe> recipes = {
-      {"WOpenFo", {OpenWindow, 0.45}},   {"WTasoKo", {Shuffle, 0.55}},       {"WHodsDo", {CardLaid, 0.6}},
-      {"WHodBer", {Take, 0.6}},          {"WHodOtb", {Beaten, 0.55}},        {"WDing_1", {Pass, 0.5}},
-      {"WKoloNo", {StockEmpty, 0.5}},    {"WKoGood", {DealWon, 0.6}},        {"WKoBads", {DealLost, 0.45}},
-      {"WFiBest", {GameBest, 0.7}},      {"WFiGood", {GameGood, 0.7}},       {"WFiBads", {GameBad, 0.65}},
-      {"WWrongs", {Wrong, 0.4}},         {"WToMenK", {Notice, 0.5}},         {"WKoGutX", {TournamentWin, 0.7}},
-      {"STimerA", {ClockTick, 0.4}},     {"STimerB", {ClockTickLast, 0.3}},
+      {"WOpenFo", {OpenWindow, 0.45}}, {"WTasoKo", {Shuffle, 0.55}},      {"WHodsDo", {CardLaid, 0.6}},
+      {"WHodBer", {Take, 0.6}},        {"WHodOtb", {Beaten, 0.55}},       {"WDing_1", {Pass, 0.5}},
+      {"WKoloNo", {StockEmpty, 0.5}},  {"WKoGood", {DealWon, 0.6}},       {"WKoBads", {DealLost, 0.45}},
+      {"WFiBest", {GameBest, 0.7}},    {"WFiGood", {GameGood, 0.7}},      {"WFiBads", {GameBad, 0.65}},
+      {"WWrongs", {Wrong, 0.4}},       {"WToMenK", {Notice, 0.5}},        {"WKoGutX", {TournamentWin, 0.7}},
+      {"STimerA", {ClockTick, 0.4}},   {"STimerB", {ClockTickLast, 0.3}},
   };
   return recipes;
 }

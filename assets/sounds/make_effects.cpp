@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   for (std::string_view name : tarvel::effect::kAll) {
     const auto samples = tarvel::assets::MakeEffect(name);
     if (!samples) {
-      std::fprintf(stderr, "make_effects: no recipe for \"%.*s\"\n", static_cast<int>(name.size()), name.data());
+      std::fprintf(stderr, "make_effects: no recipe for \"%.*s\"\n", static_cast<int>(name.size()),
+                   name.data());
       return 1;
     }
     const std::string path = dir + "/" + std::string(name) + ".wav";

@@ -73,6 +73,8 @@ void Finish(Signal& s, double peak, double fadeOut) {
     for (float& v : s) v = static_cast<float>(v * peak / top);
 }
 
-double NoteHz(int midiNote) { return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0); }
+double NoteHz(int midiNote) {
+  return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
+}
 
 }  // namespace tarvel::assets

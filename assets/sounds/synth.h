@@ -10,7 +10,7 @@ inline constexpr int kSampleRate = 44100;
 using Signal = std::vector<float>;
 
 struct Partial {
-  double ratio;      // frequency as a multiple of the tone's
+  double ratio;  // frequency as a multiple of the tone's
   double amplitude;
   double decayScale = 1;  // this partial decays decayScale times faster than the tone
 };

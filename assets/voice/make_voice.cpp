@@ -30,8 +30,8 @@ namespace {
 
 // The espeak-ng voice of each language suffix.
 const std::map<std::string, std::string> kEspeakVoice = {
-    {"Eng", "en"}, {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"},
-    {"Chi", "cmn-latn-pinyin"}, {"Ita", "it"}, {"Cze", "cs"}, {"Jap", "ja"}, {"Kor", "ko"},
+    {"Eng", "en"}, {"Rus", "ru"}, {"Deu", "de"}, {"Fra", "fr"}, {"Spa", "es"}, {"Chi", "cmn-latn-pinyin"},
+    {"Ita", "it"}, {"Cze", "cs"}, {"Jap", "ja"}, {"Kor", "ko"},
 };
 
 struct Job {
@@ -133,7 +133,8 @@ bool Tidy(const std::string& wav, std::vector<float>& out, int& rate) {
   auto last = std::find_if(s.rbegin(), s.rend(), [&](float x) { return std::abs(x) > threshold; });
   if (first == s.end()) return false;
   const std::size_t margin = static_cast<std::size_t>(rate / 100);  // 10 ms either side
-  const std::size_t begin = static_cast<std::size_t>(first - s.begin()) - std::min<std::size_t>(margin, first - s.begin());
+  const std::size_t begin =
+      static_cast<std::size_t>(first - s.begin()) - std::min<std::size_t>(margin, first - s.begin());
   const std::size_t end = std::min(s.size(), static_cast<std::size_t>(s.rend() - last) + margin);
   out.assign(s.begin() + static_cast<std::ptrdiff_t>(begin), s.begin() + static_cast<std::ptrdiff_t>(end));
   const std::size_t fade = std::min(out.size() / 2, static_cast<std::size_t>(rate / 200));
@@ -192,7 +193,8 @@ int main(int argc, char** argv) {
   if (failed) return 1;
 
   std::string qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-  for (const Job& job : jobs) qrc += "  <file alias=\"" + job.resource + "\">" + job.resource + ".wav</file>\n";
+  for (const Job& job : jobs)
+    qrc += "  <file alias=\"" + job.resource + "\">" + job.resource + ".wav</file>\n";
   qrc += "</qresource>\n</RCC>\n";
   if (!tarvel::assets::WriteFile(dir + "/voice.qrc", qrc)) {
     std::fprintf(stderr, "make_voice: cannot write %s/voice.qrc\n", dir.c_str());
