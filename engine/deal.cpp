@@ -61,28 +61,18 @@ void LoadSeriesCounters(Game& g) {
   GameState& st = g.st;
   if (g.player == PlayerKind::NewPlayer) return;
   const UserCounters c = g.counters->LoadCounters(g.player);
-  switch (g.player) {
-    case PlayerKind::ClubMember:
-      st.KonAll = c.deals;
-      st.ScoreAtStart = c.score;
-      st.KonAtStart = st.KonAll;
-      g.userRating = c.rating;
-      break;
-    case PlayerKind::OnlineAccount:
-      if (c.deals == 0) break;
-      st.KonAll = c.deals;
-      st.ScoreAtStart = c.score;
-      st.KonAtStart = st.KonAll;
-      g.userRating = c.rating;
-      break;
-    case PlayerKind::TournamentClient:
-      st.KonAll = c.deals;
-      st.TotalScore = c.score;
-      g.userRating = c.rating;
-      break;
-    case PlayerKind::NewPlayer:
-      break;
+  if (g.player == PlayerKind::TournamentClient) {
+    st.KonAll = c.deals;
+    st.TotalScore = c.score;
+    g.userRating = c.rating;
+    return;
   }
+  // A club member, or an online account that has played this kind of game before.
+  if (g.player == PlayerKind::OnlineAccount && c.deals == 0) return;
+  st.KonAll = c.deals;
+  st.ScoreAtStart = c.score;
+  st.KonAtStart = st.KonAll;
+  g.userRating = c.rating;
 }
 
 // The first deal of a series and the deal after a draw: the holder of the lowest trump leads.
