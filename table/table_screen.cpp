@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -248,6 +249,7 @@ void TableScreen::paintEvent(QPaintEvent* event) {
   if (!clean_.isNull()) {
     p.drawPixmap(0, 0, clean_);
     for (const auto& [at, card] : sprites_) p.drawPixmap(at, card.IsEmpty() ? pictures_.DeckBack() : pictures_.CardFace(card));
+    if (!burst_.isNull()) p.drawPixmap(burstAt_, burst_);
     return;
   }
   PaintScene(p, true);
@@ -490,6 +492,27 @@ void TableScreen::StepFlight(const std::vector<QPoint>& from, const std::vector<
   repaint();
 }
 
+void TableScreen::TouchBurst(QPoint at) {
+  const QPixmap strip = pictures_.Named(QStringLiteral("GTouch"));
+  if (strip.isNull() || !isVisible()) return;
+  clean_ = QPixmap(size());
+  {
+    QPainter p(&clean_);
+    PaintScene(p, true);
+  }
+  burstAt_ = at - QPoint(50, 50);
+  const QRect area(burstAt_, QSize(100, 100));
+  const int frames = std::min(30, strip.width() / 100);
+  for (int i = 1; i <= frames; ++i) {
+    burst_ = strip.copy((i - 1) * 100, 0, 100, 100);
+    repaint(area);
+    QThread::msleep(12);
+  }
+  burst_ = QPixmap();
+  clean_ = QPixmap();
+  repaint(area);
+}
+
 // --- The user's moves ----------------------------------------------------------------------------
 
 void TableScreen::mouseReleaseEvent(QMouseEvent* event) {
@@ -540,12 +563,14 @@ void TableScreen::CardClick(int slot, Qt::MouseButton button) {
     if (t.limitReached) return;
   }
   flyFrom_ = HandCardPosition(4, slot);
+  if (options_.SaluteCards) TouchBurst(mapFromGlobal(QCursor::pos()));
   PlayStep(game_, st.Hod, true, slot, false);
   flyFrom_.reset();
   update();
 }
 
 void TableScreen::MainButtonPressed() {
+  if (options_.SaluteButtons) TouchBurst(main_->geometry().center());
   tarvel::MainButton(game_);
   update();
 }

@@ -56,6 +56,10 @@ class TableScreen : public QWidget {
   void ClearTableCards();
   const Options& Opts() const { return options_; }
 
+  // The touch burst at a point of the table: 30 frames of the "GTouch" strip, 12 ms each; nothing
+  // when the graphics library has no strip.
+  void TouchBurst(QPoint at);
+
   // The user's moves.
   void CardClick(int slot, Qt::MouseButton button);
   void MainButtonPressed();
@@ -127,6 +131,8 @@ class TableScreen : public QWidget {
 
   // A running flight: the scene without the flying cards, and the cards at their current places.
   QPixmap clean_;
+  QPixmap burst_;  // the burst frame drawn over the clean copy while a burst runs
+  QPoint burstAt_;
   std::vector<std::pair<QPoint, TStr2>> sprites_;
   int pauseCounter_ = 0;
   std::optional<QPoint> flyFrom_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 
 #include "app/autoplay.h"
 #include "table/library_pictures.h"
@@ -102,6 +103,12 @@ TEST(TableWindow, RealPicturesFromTheResourceFiles) {
   // A picture taken off the window shows the table: not one flat colour.
   const QImage shot = w.grab().toImage();
   EXPECT_NE(shot.pixel(shot.width() / 2, shot.height() - 10), shot.pixel(10, 10));
+  // The touch burst runs its 30 frames of 12 ms and leaves the table as it was.
+  QElapsedTimer clock;
+  clock.start();
+  w.Screen().TouchBurst(QPoint(300, 200));
+  EXPECT_GE(clock.elapsed(), 360);
+  EXPECT_EQ(w.grab().toImage(), shot);
 }
 
 TEST(TableLayout, EdgeCases) {
