@@ -15,6 +15,7 @@ MainWindow::MainWindow(Options& options, std::unique_ptr<PictureSource> pictures
     : QWidget(parent),
       options_(options),
       texts_(options),
+      sounds_(options_, audio_, voices_),
       pictures_(std::move(pictures)),
       game_(nullptr, nullptr),
       screen_(new TableScreen(game_, options_, texts_, *pictures_, this)),
@@ -33,6 +34,10 @@ MainWindow::MainWindow(Options& options, std::unique_ptr<PictureSource> pictures
     if (running) timer_.start();
     else timer_.stop();
   };
+  // Every sound of the engine and the table goes through the media layer; it is silent with SoundOn
+  // off and where there is no audio device.
+  presenter_.playSound = [this](std::string_view name, bool wait) { sounds_.PlayEffect(name, wait); };
+  screen_->speakCard = [this](TStr2 card) { sounds_.SayCard(card, false); };
   screen_->wrongCard = [this] { presenter_.PlaySound(sound::kWrong, true); };
   screen_->seriesEnded = [this](const SeriesOutcome&) {
     // Until the start menu exists, leaving the table starts the next series.

@@ -6,6 +6,9 @@
 #include <memory>
 
 #include "ai/computer_player.h"
+#include "media/audio_out.h"
+#include "media/sounds.h"
+#include "media/voice_library.h"
 #include "engine/game.h"
 #include "settings/options.h"
 #include "settings/text_table.h"
@@ -35,6 +38,9 @@ class MainWindow : public QWidget {
  private:
   Options& options_;
   TextTable texts_;
+  AudioOut audio_;
+  VoiceLibrary voices_;
+  Sounds sounds_;
   std::unique_ptr<PictureSource> pictures_;
   Game game_;
   TableScreen* screen_;

@@ -68,6 +68,7 @@ void TableScreen::LayoutTable() {
     b->SetColorSB(options_.TableDesign == 1 ? TColorSB::DCards : TColorSB::DRed);
     b->SetFramed(options_.NewButtons);
     b->SetFontColor(options_.TableDesign == 1 ? QColor(40, 30, 10) : QColor(Qt::white));
+    b->SetGrayDis(true);  // a disabled button shows a grey caption
   }
   main_->setGeometry(ToQ(PlaceRect(kMainButton, factors_)));
   exit_->setGeometry(ToQ(PlaceRect(kExitButton, factors_)));

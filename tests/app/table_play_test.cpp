@@ -22,6 +22,7 @@ TEST(TableWindow, WholeDealsAtEveryWindowSize) {
     options.FlyCards = size.option == 1;  // one size with flights, at full speed
     options.Speed = 6;
     options.PlayerName = "Anna";
+    options.SoundOn = false;  // waited sounds would hold every step for their length
     MainWindow w(options, std::make_unique<DrawnPictures>());
     w.Presenter().firstMoveAnswer = 4;
     if (size.width) w.resize(size.width, size.height);
@@ -59,6 +60,7 @@ TEST(TableWindow, WholeDealsAtEveryWindowSize) {
 TEST(TableWindow, AWrongCardIsRefusedWithTheSoundAndALimitSilently) {
   Options options;
   options.FlyCards = false;
+  options.SoundOn = false;
   MainWindow w(options, std::make_unique<DrawnPictures>());
   std::vector<std::string> sounds;
   w.Presenter().playSound = [&](std::string_view name, bool) { sounds.emplace_back(name); };
@@ -85,6 +87,7 @@ TEST(TableWindow, AWrongCardIsRefusedWithTheSoundAndALimitSilently) {
 
 TEST(TableWindow, RealPicturesFromTheResourceFiles) {
   Options options;
+  options.SoundOn = false;
   options.CardSet = 5;
   options.WindowSize = 3;
   std::vector<QString> messages;

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tarvel::Options options;
   options.FlyCards = false;
+  options.SoundOn = false;
   options.PlayerName = "Anna";
   std::string out;
   int steps = 12, width = 0, height = 0, repaints = 0;
