@@ -4,7 +4,9 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QMediaDevices>
+#include <QPointer>
 
 #include "media/song_stream.h"
 #include "media/song_synth.h"
@@ -12,7 +14,9 @@
 
 namespace tarvel {
 
-// Lives on the audio thread; every call below runs there.
+// Lives on the audio thread; every call below runs there. Qt's PulseAudio sink runs the thread's pending
+// events while it is destroyed, so a sink is never destroyed inside one of these calls: it is stopped,
+// detached and deleted later from the event loop, together with the data it reads (its child).
 class AudioOut::Worker : public QObject {
  public:
   Worker(QAudioDevice device, std::shared_ptr<std::atomic<bool>> usable)
@@ -21,61 +25,55 @@ class AudioOut::Worker : public QObject {
   void PlayEffect(const QByteArray& wav) {
     StopEffect();
     const auto info = ReadWavInfo({wav.constData(), static_cast<std::size_t>(wav.size())});
-    if (!info || !usable_->load()) return;
+    if (!info || shutDown_ || !usable_->load()) return;
     QAudioFormat format;
     format.setSampleRate(info->sampleRate);
     format.setChannelCount(info->channels);
     format.setSampleFormat(SampleFormat(*info));
-    if (format.sampleFormat() == QAudioFormat::Unknown) return;
-    effectData_ = wav.mid(static_cast<qsizetype>(info->dataOffset), static_cast<qsizetype>(info->dataSize));
-    effectBuffer_ = std::make_unique<QBuffer>(&effectData_);
-    effectBuffer_->open(QIODevice::ReadOnly);
-    effect_ = OpenSink(format);
-    if (!effect_) return;
-    QObject::connect(effect_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-      if (state == QAudio::IdleState && effect_) effect_->stop();  // the whole sound has been handed over
-    });
-    effect_->start(effectBuffer_.get());
-    CheckOpened(*effect_);
+    QAudioSink* sink = OpenSink(format);
+    if (!sink) return;
+    auto* samples = new QBuffer(sink);
+    samples->setData(
+        wav.mid(static_cast<qsizetype>(info->dataOffset), static_cast<qsizetype>(info->dataSize)));
+    samples->open(QIODevice::ReadOnly);
+    effect_ = sink;
+    sink->start(samples);
+    CheckOpened(*sink);
   }
 
-  void StopEffect() {
-    if (effect_) effect_->stop();
-    effect_.reset();
-    effectBuffer_.reset();
-  }
+  void StopEffect() { Retire(effect_); }
 
   void StartSong(const QByteArray& smf) {
     StopSong();
-    if (!usable_->load()) return;
+    if (shutDown_ || !usable_->load()) return;
     if (!synth_) synth_ = std::make_unique<SongSynth>();
-    if (!synth_->Start({smf.constData(), static_cast<std::size_t>(smf.size())})) return;
     QAudioFormat format;
     format.setSampleRate(SongSynth::kSampleRate);
     format.setChannelCount(SongSynth::kChannels);
     format.setSampleFormat(QAudioFormat::Int16);
-    song_ = OpenSink(format);
-    if (!song_) return;
-    stream_ = std::make_unique<SongStream>(*synth_);
-    stream_->open(QIODevice::ReadOnly);
-    QObject::connect(song_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-      if (state == QAudio::IdleState && song_ && synth_->Finished()) song_->stop();
-    });
-    song_->start(stream_.get());
-    CheckOpened(*song_);
+    if (!synth_->Start({smf.constData(), static_cast<std::size_t>(smf.size())})) return;
+    QAudioSink* sink = OpenSink(format);
+    if (!sink) {
+      synth_->Stop();
+      return;
+    }
+    auto* stream = new SongStream(*synth_, sink);
+    stream->open(QIODevice::ReadOnly);
+    song_ = sink;
+    sink->start(stream);
+    CheckOpened(*sink);
   }
 
   void StopSong() {
-    if (song_) song_->stop();
-    song_.reset();
-    stream_.reset();
+    Retire(song_);
     if (synth_) synth_->Stop();
   }
 
   void Shutdown() {
+    shutDown_ = true;
     StopEffect();
     StopSong();
-    synth_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
  private:
@@ -93,9 +91,17 @@ class AudioOut::Worker : public QObject {
     }
   }
 
-  std::unique_ptr<QAudioSink> OpenSink(const QAudioFormat& format) {
-    if (!device_.isFormatSupported(format)) return nullptr;
-    return std::make_unique<QAudioSink>(device_, format);
+  QAudioSink* OpenSink(const QAudioFormat& format) {
+    if (format.sampleFormat() == QAudioFormat::Unknown || !device_.isFormatSupported(format)) return nullptr;
+    return new QAudioSink(device_, format);
+  }
+
+  static void Retire(QPointer<QAudioSink>& current) {
+    QAudioSink* sink = current;
+    current = nullptr;
+    if (!sink) return;
+    sink->stop();
+    sink->deleteLater();
   }
 
   // A device that cannot be opened is not tried again in this run: no error is reported over and over.
@@ -105,12 +111,10 @@ class AudioOut::Worker : public QObject {
 
   QAudioDevice device_;
   std::shared_ptr<std::atomic<bool>> usable_;
-  QByteArray effectData_;
-  std::unique_ptr<QBuffer> effectBuffer_;
-  std::unique_ptr<QAudioSink> effect_;
-  std::unique_ptr<SongSynth> synth_;
-  std::unique_ptr<SongStream> stream_;
-  std::unique_ptr<QAudioSink> song_;
+  bool shutDown_ = false;
+  QPointer<QAudioSink> effect_;
+  QPointer<QAudioSink> song_;
+  std::unique_ptr<SongSynth> synth_;  // outlives every song stream: destroyed with the worker
 };
 
 AudioOut::AudioOut() {
