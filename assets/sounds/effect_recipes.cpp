@@ -120,7 +120,7 @@ Signal GameBest() {
     Finish(held, 1.0, 0.5);
     Mix(s, held, 0.7, 0.3);
   }
-  Mix(s, Noise(1.0, 7000, 7000, 0.8, 0.002, 0.25, 41), 0.7, 0.12);  // a cymbal
+  Mix(s, Noise(1.2, 7000, 7000, 0.8, 0.002, 0.25, 41), 0.7, 0.12);  // a cymbal, rung out
   return s;
 }
 

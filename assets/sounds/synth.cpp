@@ -9,6 +9,14 @@ namespace tarvel::assets {
 namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
+// Every tone and noise ends with this fade, so that a held note stops without a click.
+constexpr double kRelease = 0.006;
+
+void FadeOut(Signal& s) {
+  const auto n = std::min(s.size(), static_cast<std::size_t>(kRelease * kSampleRate));
+  for (std::size_t i = 0; i < n; ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / n;
+}
+
 double Envelope(double t, double attack, double decay) {
   const double rise = attack > 0 && t < attack ? t / attack : 1.0;
   const double fall = decay > 0 ? std::exp(-(t - std::min(t, attack)) / decay) : 1.0;
@@ -32,6 +40,7 @@ Signal Tone(double freq, double seconds, const Timbre& timbre, double freqEnd) {
       out[i] += static_cast<float>(p.amplitude * Envelope(t, timbre.attack, decay) * std::sin(phase));
     }
   }
+  FadeOut(out);
   return out;
 }
 
@@ -55,6 +64,7 @@ Signal Noise(double seconds, double fromHz, double toHz, double q, double attack
     band += f * high;
     out[i] = static_cast<float>(band * Envelope(t, attack, decay));
   }
+  FadeOut(out);
   return out;
 }
 
