@@ -29,7 +29,7 @@ SongSynth::SongSynth(const std::string& soundFont) {
   settings_ = new_fluid_settings();
   if (!settings_) return;
   fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
-  fluid_settings_setnum(settings_, "synth.gain", 0.5);
+  fluid_settings_setnum(settings_, "synth.gain", 0.8);  // the song peaks near half of full scale
   fluid_settings_setint(settings_, "synth.reverb.active", 1);
   synth_ = new_fluid_synth(settings_);
   if (synth_ && !soundFont.empty()) soundFont_ = fluid_synth_sfload(synth_, soundFont.c_str(), 1);

@@ -2,7 +2,8 @@
 // Sound effects and spoken card names. Both obey `SoundOn` of the options record at every call. An effect
 // or a name started without waiting returns at once and is cut by the next one; with waiting the call
 // blocks the calling (user-interface) thread exactly as long as the sound lasts, with or without an audio
-// device. The table's presenter forwards its PlaySound(name, wait) to PlayEffect.
+// device. The table's presenter forwards its PlaySound(name, wait) to PlayEffect:
+//   presenter.playSound = [&sounds](std::string_view name, bool wait) { sounds.PlayEffect(name, wait); };
 #include <QByteArray>
 #include <QHash>
 #include <QString>
