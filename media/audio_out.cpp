@@ -19,13 +19,15 @@ namespace tarvel {
 // detached and deleted later from the event loop, together with the data it reads (its child).
 class AudioOut::Worker : public QObject {
  public:
-  Worker(QAudioDevice device, std::shared_ptr<std::atomic<bool>> usable)
-      : device_(std::move(device)), usable_(std::move(usable)) {}
+  Worker(QAudioDevice device, std::shared_ptr<State> state)
+      : device_(std::move(device)), state_(std::move(state)) {}
 
-  void PlayEffect(const QByteArray& wav) {
-    StopEffect();
+  // Each request carries its number; a request that a later one of its kind has replaced does nothing.
+  void PlayEffect(const QByteArray& wav, unsigned request) {
+    if (request != state_->effectRequest.load()) return;
+    StopEffect(request);
     const auto info = ReadWavInfo({wav.constData(), static_cast<std::size_t>(wav.size())});
-    if (!info || shutDown_ || !usable_->load()) return;
+    if (!info || shutDown_ || !state_->usable.load()) return;
     QAudioFormat format;
     format.setSampleRate(info->sampleRate);
     format.setChannelCount(info->channels);
@@ -41,11 +43,14 @@ class AudioOut::Worker : public QObject {
     CheckOpened(*sink);
   }
 
-  void StopEffect() { Retire(effect_); }
+  void StopEffect(unsigned request) {
+    if (request == state_->effectRequest.load()) Retire(effect_);
+  }
 
-  void StartSong(const QByteArray& smf) {
-    StopSong();
-    if (shutDown_ || !usable_->load()) return;
+  void StartSong(const QByteArray& smf, unsigned request) {
+    if (request != state_->songRequest.load()) return;
+    StopSong(request);
+    if (shutDown_ || !state_->usable.load()) return;
     if (!synth_) synth_ = std::make_unique<SongSynth>();
     QAudioFormat format;
     format.setSampleRate(SongSynth::kSampleRate);
@@ -64,15 +69,16 @@ class AudioOut::Worker : public QObject {
     CheckOpened(*sink);
   }
 
-  void StopSong() {
+  void StopSong(unsigned request) {
+    if (request != state_->songRequest.load()) return;
     Retire(song_);
     if (synth_) synth_->Stop();
   }
 
   void Shutdown() {
     shutDown_ = true;
-    StopEffect();
-    StopSong();
+    Retire(effect_);
+    Retire(song_);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
@@ -106,11 +112,11 @@ class AudioOut::Worker : public QObject {
 
   // A device that cannot be opened is not tried again in this run: no error is reported over and over.
   void CheckOpened(const QAudioSink& sink) {
-    if (sink.error() == QAudio::OpenError) usable_->store(false);
+    if (sink.error() == QAudio::OpenError) state_->usable.store(false);
   }
 
   QAudioDevice device_;
-  std::shared_ptr<std::atomic<bool>> usable_;
+  std::shared_ptr<State> state_;
   bool shutDown_ = false;
   QPointer<QAudioSink> effect_;
   QPointer<QAudioSink> song_;
@@ -119,9 +125,10 @@ class AudioOut::Worker : public QObject {
 
 AudioOut::AudioOut() {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  device_ = std::make_shared<std::atomic<bool>>(!device.isNull());
+  state_ = std::make_shared<State>();
+  state_->usable = !device.isNull();
   if (!HasDevice()) return;
-  worker_ = new Worker(device, device_);
+  worker_ = new Worker(device, state_);
   worker_->moveToThread(&thread_);
   thread_.setObjectName("tarvel-audio");
   thread_.start();
@@ -137,16 +144,24 @@ AudioOut::~AudioOut() {
 }
 
 void AudioOut::PlayEffect(const QByteArray& wav) {
-  if (HasDevice()) QMetaObject::invokeMethod(worker_, [w = worker_, wav] { w->PlayEffect(wav); });
+  if (!HasDevice()) return;
+  const unsigned request = ++state_->effectRequest;
+  QMetaObject::invokeMethod(worker_, [w = worker_, wav, request] { w->PlayEffect(wav, request); });
 }
 void AudioOut::StopEffect() {
-  if (worker_) QMetaObject::invokeMethod(worker_, [w = worker_] { w->StopEffect(); });
+  if (!worker_) return;
+  const unsigned request = ++state_->effectRequest;
+  QMetaObject::invokeMethod(worker_, [w = worker_, request] { w->StopEffect(request); });
 }
 void AudioOut::StartSong(const QByteArray& smf) {
-  if (HasDevice()) QMetaObject::invokeMethod(worker_, [w = worker_, smf] { w->StartSong(smf); });
+  if (!HasDevice()) return;
+  const unsigned request = ++state_->songRequest;
+  QMetaObject::invokeMethod(worker_, [w = worker_, smf, request] { w->StartSong(smf, request); });
 }
 void AudioOut::StopSong() {
-  if (worker_) QMetaObject::invokeMethod(worker_, [w = worker_] { w->StopSong(); });
+  if (!worker_) return;
+  const unsigned request = ++state_->songRequest;
+  QMetaObject::invokeMethod(worker_, [w = worker_, request] { w->StopSong(request); });
 }
 
 }  // namespace tarvel

@@ -26,8 +26,7 @@ class Recording {
     recorder_.setStandardOutputFile(file);
     recorder_.start(QStringLiteral("parec"), {"--device=@DEFAULT_MONITOR@", "--format=s16le", "--channels=1",
                                               "--rate=44100", "--latency-msec=50"});
-    started_ = recorder_.waitForStarted(5000);
-    std::this_thread::sleep_for(milliseconds(400));  // connected and recording
+    started_ = recorder_.waitForStarted(5000) && WaitUntilRecording();
   }
   bool Started() const { return started_; }
   // Stops the recording and returns how many seconds of it were loud: 10 ms windows above about -50 dB.
@@ -52,6 +51,17 @@ class Recording {
   }
 
  private:
+  // The recorder has connected when the server lists its stream; a loaded machine may take a while.
+  static bool WaitUntilRecording() {
+    for (int i = 0; i < 200; ++i) {
+      QProcess list;
+      list.start(QStringLiteral("pactl"), {"list", "short", "source-outputs"});
+      if (list.waitForFinished(5000) && !list.readAllStandardOutput().trimmed().isEmpty()) return true;
+      std::this_thread::sleep_for(milliseconds(50));
+    }
+    return false;
+  }
+
   QString file_;
   QProcess recorder_;
   bool started_ = false;
@@ -74,10 +84,11 @@ TEST_F(AudioDevice, EffectsAndNamesAreHeardAndANewEffectCutsTheOldOne) {
   ASSERT_TRUE(whole.Started());
   sounds.PlayEffect("WFiBest", true);  // 1.9 seconds
   const double heard = whole.LoudSeconds();
-  EXPECT_GT(heard, 1.5);
+  EXPECT_GT(heard, 1.2);
   EXPECT_LT(heard, 2.5);
 
   Recording cut(dir.filePath("cut.raw"));
+  ASSERT_TRUE(cut.Started());
   sounds.PlayEffect("WFiBest", false);
   std::this_thread::sleep_for(milliseconds(150));
   sounds.PlayEffect("STimerA", false);  // 50 ms
@@ -87,6 +98,7 @@ TEST_F(AudioDevice, EffectsAndNamesAreHeardAndANewEffectCutsTheOldOne) {
   EXPECT_LT(cutHeard, 0.6) << "the first effect went on after the second had cut it";
 
   Recording spoken(dir.filePath("spoken.raw"));
+  ASSERT_TRUE(spoken.Started());
   options.Language = 2;
   ASSERT_TRUE(sounds.SayCard(MakeCard(9, 1), true));  // "Herz Ass"
   EXPECT_GT(spoken.LoudSeconds(), 0.3);
@@ -103,8 +115,9 @@ TEST_F(AudioDevice, SoundsInQuickSuccessionCutEachOtherSafely) {
     std::this_thread::sleep_for(milliseconds(i % 4));
   }
   Recording after(dir.filePath("after.raw"));
-  sounds.PlayEffect("WKoGood", true);
-  EXPECT_GT(after.LoudSeconds(), 0.5);
+  ASSERT_TRUE(after.Started());
+  sounds.PlayEffect("WFiBest", true);
+  EXPECT_GT(after.LoudSeconds(), 1.2);
 }
 
 TEST_F(AudioDevice, TheSongIsHeardUntilItIsStopped) {
@@ -112,12 +125,13 @@ TEST_F(AudioDevice, TheSongIsHeardUntilItIsStopped) {
   BackgroundMusic music(options, texts, test::SharedAudioOut(), dir.path(), {}, [](const QString&) {});
   ASSERT_TRUE(music.PrepareMusic());
   Recording playing(dir.filePath("song.raw"));
+  ASSERT_TRUE(playing.Started());
   music.SetInMenu(true);
   std::this_thread::sleep_for(milliseconds(3000));
   music.SetInMenu(false);
   std::this_thread::sleep_for(milliseconds(1500));
   const double heard = playing.LoudSeconds();
-  EXPECT_GT(heard, 2.5);
+  EXPECT_GT(heard, 1.0);  // the synthesiser may fall behind on a loaded machine, never ahead
   EXPECT_LT(heard, 4.5) << "the song went on after it was stopped";
 }
 
