@@ -17,7 +17,7 @@ XDG_RUNTIME_DIR=$dir HOME=$dir pulseaudio -n --daemonize=no --exit-idle-time=-1 
   --log-level=error --load="module-null-sink sink_name=tarvel_null" \
   --load="module-native-protocol-unix socket=$dir/native auth-anonymous=1" &
 pid=$!
-export PULSE_SERVER=unix:$dir/native
+export PULSE_SERVER=unix:$dir/native TARVEL_PRIVATE_PULSE_SERVER=1
 for _ in $(seq 100); do
   pactl info >/dev/null 2>&1 && break
   sleep 0.1
