@@ -1,5 +1,6 @@
 #include "lan/message_reader.h"
 
+#include "engine/cards.h"
 #include "lan/lan_messages.h"
 
 namespace tarvel {
@@ -23,6 +24,36 @@ constexpr Pattern kPatterns[] = {
 };
 constexpr std::size_t kMaxChatBytes = 2 + kMaxChatText + 2;
 
+bool In(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+bool SeatDigit(char c) { return c >= '1' && c <= '4'; }
+
+// True when byte `i` may stand at that place of a message of this kind. Checking every byte as it
+// arrives keeps a stray first letter ("b", "h") from swallowing the messages behind it.
+bool Plausible(LanMessageKind kind, std::size_t i, char c) {
+  const auto b = static_cast<unsigned char>(c);
+  switch (kind) {
+    case LanMessageKind::Move:
+      if (i == 1 || i == 21) return SeatDigit(c);
+      if (i == 2) return In(c, "edi");
+      if (i == 3) return In(c, "1234i");
+      if (i <= 7) return In(c, "gtandi");
+      if (i == 8 || i == 18) return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+      return (c >= '0' && c <= '9') || c == 'i';
+    case LanMessageKind::Deal:
+      if (i <= 72) {
+        if (i % 2 == 1) return LevelOfRank(b) != 0;
+        return SuitNumber(b) != 0;
+      }
+      if (i <= 108) return c >= '1' && c <= '9';
+      if (i == 109) return c >= '1' && c <= '3';
+      return b == 0xC8 || b == 0xCB;
+    case LanMessageKind::Chat:
+      return i != 1 || SeatDigit(c);
+    default:
+      return true;
+  }
+}
+
 enum class Match { None, NeedMore, Done };
 
 // Tries to cut one message from the front of `buf`.
@@ -35,6 +66,10 @@ Match CutOne(std::string_view buf, LanMessage& out, std::size_t& used) {
       couldBegin = true;
       continue;
     }
+    bool plausible = true;
+    const std::size_t check = p.length ? std::min(buf.size(), p.length) : std::min(buf.size(), std::size_t{2});
+    for (std::size_t i = p.start.size(); i < check && plausible; ++i) plausible = Plausible(p.kind, i, buf[i]);
+    if (!plausible) continue;
     if (p.length == 0) {
       const std::size_t end = buf.find("\r\n");
       if (end == std::string_view::npos) {
