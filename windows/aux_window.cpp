@@ -1,0 +1,182 @@
+#include "windows/aux_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "table/window_scale.h"
+
+namespace tarvel {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+AuxLook AuxLookFor(const Options& options) {
+  AuxLook look;
+  if (options.AuxDesignSpecial) {
+    // Lilac paper with dark violet texts; the buttons take the cards colour with the same text colour.
+    look.Top = QColor(236, 222, 246);
+    look.Bottom = QColor(200, 176, 226);
+    look.Text = QColor(60, 20, 90);
+    look.Accent = QColor(110, 30, 140);
+    look.Buttons = TColorSB::DCards;
+    look.ButtonText = look.Text;
+    look.Special = true;
+    return look;
+  }
+  switch (options.AuxDesign) {
+    case 1:  // green baize, light texts, yellow captions on the red buttons
+      look.Top = QColor(22, 110, 52);
+      look.Bottom = QColor(8, 60, 26);
+      look.Text = QColor(245, 245, 225);
+      look.Accent = QColor(255, 220, 60);
+      look.ButtonText = QColor(255, 255, 0);
+      break;
+    case 3:  // night blue, white texts, yellow captions
+      look.Top = QColor(30, 50, 110);
+      look.Bottom = QColor(10, 16, 50);
+      look.Text = QColor(235, 240, 255);
+      look.Accent = QColor(255, 210, 90);
+      look.ButtonText = QColor(255, 255, 0);
+      break;
+    default:  // 2, the plain design: warm light paper, navy texts, white captions
+      look.Top = QColor(252, 246, 228);
+      look.Bottom = QColor(226, 214, 184);
+      look.Text = QColor(0, 0, 128);
+      look.Accent = QColor(128, 0, 0);
+      look.ButtonText = QColor(Qt::white);
+      break;
+  }
+  return look;
+}
+
+QString ShownText(const QString& text) {
+  QString t = text;
+  t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return t;
+}
+
+AuxWindow::AuxWindow(WindowContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+  setModal(true);
+  s_ = FactorsFor(ctx_.options.WindowSize).s;
+  look_ = AuxLookFor(ctx_.options);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  showMessage = [this](QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, Q(std::string(ctx_.texts.ProductName())), text, QMessageBox::Ok, this);
+    box.exec();
+  };
+}
+
+int AuxWindow::Sc(double v) const { return RoundHalfEven(v * s_); }
+
+QRect AuxWindow::Sc(const QRect& d) const {
+  const int x = Sc(d.x()), y = Sc(d.y());
+  return QRect(x, y, Sc(d.x() + d.width()) - x, Sc(d.y() + d.height()) - y);
+}
+
+void AuxWindow::SetClientSize(int width, int height) {
+  designSize_ = QSize(width, height);
+  setFixedSize(Sc(width), Sc(height));
+}
+
+void AuxWindow::Place(QWidget* child, const QRect& design) const { child->setGeometry(Sc(design)); }
+
+TKexCardsButton* AuxWindow::AddButton(const QString& caption, const QRect& design, const char* objectName) {
+  auto* b = new TKexCardsButton(this);
+  b->setObjectName(QString::fromLatin1(objectName));
+  b->setText(caption);
+  const int h = Sc(design.height());
+  b->SetHeightSB(h <= 37 ? THeightSB::D30 : h <= 52 ? THeightSB::D45 : THeightSB::D60);
+  Place(b, design);
+  b->setFont(WidgetFont(13, true));
+  b->SetGrayDis(true);
+  buttons_.push_back(b);
+  StyleButtons();
+  return b;
+}
+
+QLabel* AuxWindow::AddLabel(const QString& text, const QRect& design, int fontBase, bool bold, Qt::Alignment align) {
+  auto* l = new QLabel(text, this);
+  l->setFont(WidgetFont(fontBase, bold));
+  l->setAlignment(align);
+  QPalette p = l->palette();
+  p.setColor(QPalette::WindowText, look_.Text);
+  l->setPalette(p);
+  Place(l, design);
+  return l;
+}
+
+QLineEdit* AuxWindow::AddEntry(const QRect& design, int maxLength, bool hidden, const char* objectName) {
+  auto* e = new QLineEdit(this);
+  e->setObjectName(QString::fromLatin1(objectName));
+  e->setMaxLength(maxLength);
+  if (hidden) e->setEchoMode(QLineEdit::Password);
+  e->setFont(WidgetFont(14, false));
+  Place(e, design);
+  return e;
+}
+
+QFont AuxWindow::DesignFont(int base, bool bold, bool big) const {
+  const Options& o = ctx_.options;
+  QFont f(Q(big ? o.FontBig : o.FontSmall));
+  f.setPixelSize(std::max(6, RoundHalfEven(base * (big ? o.ScaleBig : o.ScaleSmall) / 100.0)));
+  f.setBold(bold);
+  return f;
+}
+
+QFont AuxWindow::WidgetFont(int base, bool bold, bool big) const {
+  QFont f = DesignFont(base, bold, big);
+  f.setPixelSize(std::max(6, Sc(f.pixelSize())));
+  return f;
+}
+
+void AuxWindow::ShowMessage(QMessageBox::Icon icon, const QString& text) {
+  if (showMessage) showMessage(icon, ShownText(text));
+}
+
+void AuxWindow::StyleButtons() {
+  for (TKexCardsButton* b : buttons_) {
+    b->SetColorSB(look_.Buttons);
+    b->SetFontColor(look_.ButtonText);
+    b->SetFramed(ctx_.options.NewButtons);
+    b->SetLightFont(true);
+    b->SetColorMouse(QColor(255, 255, 0));
+    if (look_.Special) b->SetColorMouse(look_.Accent);
+    b->update();
+  }
+}
+
+void AuxWindow::showEvent(QShowEvent* event) {
+  // The options may have changed since the window was made: buttons and background follow them.
+  look_ = AuxLookFor(ctx_.options);
+  StyleButtons();
+  QDialog::showEvent(event);
+}
+
+void AuxWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect r = rect();
+  QPixmap picture;
+  if (look_.Special) picture = ctx_.pictures.Named(QStringLiteral("BGLilu"));
+  if (!picture.isNull()) {
+    p.drawPixmap(r, picture);
+  } else {
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, look_.Top);
+    g.setColorAt(1, look_.Bottom);
+    p.fillRect(r, g);
+  }
+  // A thin inner frame gives the window an edge of its own on every design.
+  p.setPen(QPen(look_.Accent, 1));
+  p.drawRect(r.adjusted(2, 2, -3, -3));
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(s_, s_);
+  PaintContents(p);
+}
+
+}  // namespace tarvel
