@@ -15,7 +15,6 @@ namespace {
 constexpr std::size_t kMaxConnections = 8;
 // Bytes taken from a socket per read event; the rest waits for the next event.
 constexpr qint64 kReadChunk = 4096;
-constexpr int kMovePauseMs = 100;
 constexpr int kMaxComputerSteps = 200;
 constexpr char kChatSound[] = "WToMenK";
 
@@ -133,6 +132,7 @@ void LanSession::StartClient(const QHostAddress& host, quint16 port, const std::
   Peer* p = peer.get();
   peers_.push_back(std::move(peer));
   connect(p->socket, &QTcpSocket::connected, this, [this, p] {
+    p->socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (link_ == LinkState::Waiting && !p->gone) SendToPeer(p, JoinRequest(gameKind_, ownName_));
   });
   connect(p->socket, &QTcpSocket::readyRead, this, [this, p] { OnReadable(p); });
@@ -162,6 +162,8 @@ void LanSession::OnNewConnection() {
       s->deleteLater();
       continue;
     }
+    // Moves are a few bytes each: send them at once instead of waiting to fill a segment.
+    s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     auto peer = std::make_unique<Peer>();
     peer->socket = s;
     Peer* p = peer.get();
@@ -194,6 +196,9 @@ void LanSession::BroadcastToClients(const std::string& bytes, int exceptSeat) {
 }
 
 void LanSession::OnReadable(Peer* peer) {
+  // The pause belongs to the moves this machine replays: several of them in one read are shown one by
+  // one; blocks the host only relays never wait.
+  const std::size_t queued = incoming_.size();
   while (!peer->gone && peer->socket && peer->socket->bytesAvailable() > 0) {
     const QByteArray data = peer->socket->read(kReadChunk);
     if (data.isEmpty()) break;
@@ -203,6 +208,10 @@ void LanSession::OnReadable(Peer* peer) {
       else HandleOnClient(m);
     }
   }
+  std::size_t moves = 0;
+  for (std::size_t i = queued; i < incoming_.size(); ++i) moves += incoming_[i].kind == LanMessageKind::Move;
+  for (std::size_t i = queued; i < incoming_.size(); ++i)
+    incoming_[i].pauseAfter = moves > 1 && incoming_[i].kind == LanMessageKind::Move;
   ProcessIncoming();
 }
 
@@ -365,7 +374,10 @@ void LanSession::ProcessIncoming() {
     UpdateButton();
     if (moveApplied) moveApplied();
     if (!begun_) return;
-    if (in.pauseAfter) pauseTimer_.start(kMovePauseMs);
+    if (in.pauseAfter) {
+      ++pausedMoves_;
+      pauseTimer_.start(movePauseMs_);
+    }
   }
 }
 
@@ -458,7 +470,10 @@ void LanSession::Announce(const MoveNote& note) {
   for (int seat = 1; seat <= clients_ + 1; ++seat) {
     if (seat == ownSeat_) continue;
     const ButtonLetters letters = LettersFor(game_.st, PositionOf(ownSeat_, seat), DefenderHuman());
-    SendTo(seat, MoveMessage(note, ownSeat_, seat, note.phaseAfter, letters));
+    const std::string block = MoveMessage(note, ownSeat_, seat, note.phaseAfter, letters);
+    if (block.empty()) continue;
+    SendTo(seat, block);
+    ++sentMoves_;
   }
   localTurn_ = true;
   if (!followUpQueued_) {

@@ -97,6 +97,11 @@ class LanSession : public QObject {
   std::function<void(const std::string& name, bool wait)> playEffect;
 
   // Test and diagnosis figures.
+  int SentMoves() const { return sentMoves_; }
+  // Moves that arrived with other moves for this machine in one read, each followed by the pause.
+  int PausedMoves() const { return pausedMoves_; }
+  // The pause after each of several moves that arrive in one read (100 ms), so each can be seen.
+  void SetMovePause(int ms) { movePauseMs_ = ms; }
   int RefusedMoves() const { return refusedMoves_; }
   int AppliedMoves() const { return appliedMoves_; }
   bool Busy() const { return !incoming_.empty() || pauseTimer_.isActive(); }
@@ -161,6 +166,9 @@ class LanSession : public QObject {
   };
   std::deque<Incoming> incoming_;
   QTimer pauseTimer_;
+  int sentMoves_ = 0;
+  int pausedMoves_ = 0;
+  int movePauseMs_ = 100;
   int refusedMoves_ = 0;
   int appliedMoves_ = 0;
 };
