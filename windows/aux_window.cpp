@@ -1,5 +1,6 @@
 #include "windows/aux_window.h"
 
+#include <QRawFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -63,7 +64,9 @@ QString ShownText(const QString& text) {
 AuxWindow::AuxWindow(WindowContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
   setModal(true);
   s_ = FactorsFor(ctx_.options.WindowSize).s;
-  look_ = AuxLookFor(ctx_.options);
+  UpdateLook();
+  bigFamily_ = FamilyFor(ctx_.options.FontBig);
+  smallFamily_ = FamilyFor(ctx_.options.FontSmall);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   showMessage = [this](QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, Q(std::string(ctx_.texts.ProductName())), text, QMessageBox::Ok, this);
@@ -99,14 +102,31 @@ TKexCardsButton* AuxWindow::AddButton(const QString& caption, const QRect& desig
   return b;
 }
 
+void SetTextColour(QWidget* widget, QColor colour) {
+  QPalette p = widget->palette();
+  p.setColor(QPalette::Active, QPalette::WindowText, colour);
+  p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+  // A switched-off control shows its text half-way to grey.
+  const QColor grey(128, 128, 128);
+  p.setColor(QPalette::Disabled, QPalette::WindowText,
+             QColor((colour.red() + 2 * grey.red()) / 3, (colour.green() + 2 * grey.green()) / 3,
+                    (colour.blue() + 2 * grey.blue()) / 3));
+  widget->setPalette(p);
+}
+
 QLabel* AuxWindow::AddLabel(const QString& text, const QRect& design, int fontBase, bool bold, Qt::Alignment align) {
   auto* l = new QLabel(text, this);
   l->setFont(WidgetFont(fontBase, bold));
   l->setAlignment(align);
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, look_.Text);
-  l->setPalette(p);
+  SetTextColour(l, look_.Text);
   Place(l, design);
+  return l;
+}
+
+QLabel* AuxWindow::AddHeading(const QString& text, const QRect& design, int fontBase, Qt::Alignment align) {
+  QLabel* l = AddLabel(text, design, fontBase, true, align);
+  l->setFont(WidgetFont(fontBase, true, true));
+  SetTextColour(l, look_.Accent);
   return l;
 }
 
@@ -120,9 +140,29 @@ QLineEdit* AuxWindow::AddEntry(const QRect& design, int maxLength, bool hidden, 
   return e;
 }
 
+QFont CoveringFont(QFont font, const QString& text) {
+  // A font that lacks some letters of a text has each of them drawn in another font, so that one word
+  // mixes two faces: the whole text then takes a font that has them all.
+  const QRawFont primary = QRawFont::fromFont(font);
+  if (!primary.isValid()) return font;
+  for (const uint c : text.toUcs4()) {
+    if (c > ' ' && !primary.supportsCharacter(c)) {
+      font.setFamily(QStringLiteral("DejaVu Sans"));
+      break;
+    }
+  }
+  return font;
+}
+
+QString AuxWindow::FamilyFor(const std::string& chosen) const {
+  // The texts of the window's language decide the family of all its fonts.
+  const QString sample = ctx_.Tr(70) + ctx_.Tr(79) + ctx_.Tr(3) + ctx_.Tr(19);
+  return CoveringFont(QFont(Q(chosen)), sample).family();
+}
+
 QFont AuxWindow::DesignFont(int base, bool bold, bool big) const {
   const Options& o = ctx_.options;
-  QFont f(Q(big ? o.FontBig : o.FontSmall));
+  QFont f(big ? bigFamily_ : smallFamily_);
   f.setPixelSize(std::max(6, RoundHalfEven(base * (big ? o.ScaleBig : o.ScaleSmall) / 100.0)));
   f.setBold(bold);
   return f;
@@ -134,8 +174,26 @@ QFont AuxWindow::WidgetFont(int base, bool bold, bool big) const {
   return f;
 }
 
+QColor AuxWindow::MessageColour() const {
+  return look_.Text.lightness() > 128 ? QColor(255, 120, 100) : QColor(200, 0, 0);
+}
+
 void AuxWindow::ShowMessage(QMessageBox::Icon icon, const QString& text) {
   if (showMessage) showMessage(icon, ShownText(text));
+}
+
+void AuxWindow::UpdateLook() {
+  look_ = AuxLookFor(ctx_.options);
+  if (!look_.Special) return;
+  // The special design's texts are written on its picture: light texts on a dark picture.
+  const QPixmap picture = ctx_.pictures.Named(QStringLiteral("BGLilu"));
+  if (picture.isNull()) return;
+  const QColor average = picture.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0);
+  if (average.lightness() < 128) {
+    look_.Text = QColor(250, 238, 255);
+    look_.Accent = QColor(255, 222, 90);
+    look_.ButtonText = look_.Text;
+  }
 }
 
 void AuxWindow::StyleButtons() {
@@ -152,7 +210,7 @@ void AuxWindow::StyleButtons() {
 
 void AuxWindow::showEvent(QShowEvent* event) {
   // The options may have changed since the window was made: buttons and background follow them.
-  look_ = AuxLookFor(ctx_.options);
+  UpdateLook();
   StyleButtons();
   QDialog::showEvent(event);
 }

@@ -49,6 +49,8 @@ class AuxWindow : public QDialog {
   TKexCardsButton* AddButton(const QString& caption, const QRect& design, const char* objectName);
   QLabel* AddLabel(const QString& text, const QRect& design, int fontBase, bool bold,
                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+  // A heading in the big font and the accent colour.
+  QLabel* AddHeading(const QString& text, const QRect& design, int fontBase, Qt::Alignment align = Qt::AlignCenter);
   QLineEdit* AddEntry(const QRect& design, int maxLength, bool hidden, const char* objectName);
   // Places a child at a design rectangle.
   void Place(QWidget* child, const QRect& design) const;
@@ -57,6 +59,8 @@ class AuxWindow : public QDialog {
   QFont WidgetFont(int base, bool bold, bool big = false) const;
   QFont DesignFont(int base, bool bold, bool big = false) const;
   const AuxLook& Look() const { return look_; }
+  // The colour of a window's message line: red that reads on the design's background.
+  QColor MessageColour() const;
 
   void ShowMessage(QMessageBox::Icon icon, const QString& text);
 
@@ -67,13 +71,22 @@ class AuxWindow : public QDialog {
 
  private:
   void StyleButtons();
+  void UpdateLook();
+  QString FamilyFor(const std::string& chosen) const;
 
   WindowContext& ctx_;
   double s_ = 1.0;
   QSize designSize_{400, 300};
   AuxLook look_;
+  QString bigFamily_, smallFamily_;
   std::vector<TKexCardsButton*> buttons_;
 };
+
+// Sets the text colour of a label or button for its enabled looks; disabled it is greyed.
+void SetTextColour(QWidget* widget, QColor colour);
+
+// The font itself when it has every letter of text, else the same size and weight in a font that has.
+QFont CoveringFont(QFont font, const QString& text);
 
 // A text of the text table as shown in a window: the message line ends "\n\r" become one line break.
 QString ShownText(const QString& text);

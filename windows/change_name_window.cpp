@@ -24,11 +24,7 @@ TFormChangeName::TFormChangeName(WindowContext& context, ClubState& state, ClubK
     : AuxWindow(context, parent), state_(state), kind_(kind) {
   setWindowTitle(context.Tr(kRowChangeName));
   SetClientSize(kWidth, 295);
-  QLabel* heading = AddLabel(context.Tr(kRowChangeName), QRect(0, 8, kWidth, 36), 22, true, Qt::AlignCenter);
-  heading->setFont(WidgetFont(22, true, true));
-  QPalette accent = heading->palette();
-  accent.setColor(QPalette::WindowText, Look().Accent);
-  heading->setPalette(accent);
+  AddHeading(context.Tr(kRowChangeName), QRect(0, 8, kWidth, 36), 22);
   AddLabel(context.Tr(kRowEnterName), QRect(30, 50, 400, 22), 14, false);
   name_ = AddEntry(QRect(30, 73, 400, 27), static_cast<int>(kMemberNameLength), false, "name");
   name_->setText(Q(state.Name));
@@ -38,9 +34,7 @@ TFormChangeName::TFormChangeName(WindowContext& context, ClubState& state, ClubK
   again_ = AddEntry(QRect(30, 181, 150, 27), 5, true, "passwordAgain");
   message_ = AddLabel(QString(), QRect(20, 215, 420, 24), 14, true, Qt::AlignCenter);
   message_->setObjectName(QStringLiteral("message"));
-  QPalette red = message_->palette();
-  red.setColor(QPalette::WindowText, Look().Text.lightness() > 128 ? QColor(255, 120, 100) : QColor(200, 0, 0));
-  message_->setPalette(red);
+  SetTextColour(message_, MessageColour());
   TKexCardsButton* ok = AddButton(QStringLiteral("Ok"), QRect(90, 250, 120, 32), "ok");
   TKexCardsButton* cancel = AddButton(context.Tr(kRowCancel), QRect(250, 250, 120, 32), "cancel");
   ok->setDefault(true);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace tarvel {
@@ -31,11 +32,7 @@ TFormHistory::TFormHistory(WindowContext& context, int* chosenFile, QWidget* par
     : AuxWindow(context, parent), chosen_(chosenFile) {
   setWindowTitle(context.Tr(kRowCaption));
   SetClientSize(kClientWidth, kClientHeight);
-  QLabel* heading = AddLabel(context.Tr(kRowCaption), QRect(20, 12, 260, 28), 18, true);
-  heading->setFont(WidgetFont(18, true, true));
-  QPalette accent = heading->palette();
-  accent.setColor(QPalette::WindowText, Look().Accent);
-  heading->setPalette(accent);
+  AddHeading(context.Tr(kRowCaption), QRect(20, 12, 260, 28), 18, Qt::AlignLeft | Qt::AlignVCenter);
 
   list_ = new QComboBox(this);
   list_->setObjectName(QStringLiteral("fileList"));
@@ -58,7 +55,12 @@ TFormHistory::TFormHistory(WindowContext& context, int* chosenFile, QWidget* par
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Place(grid_, QRect(15, 50, 580, 322));
+  // The grid is as wide as its columns and its scroll bar, centred.
+  int columns = 0;
+  for (int c = 0; c < 7; ++c) columns += grid_->columnWidth(c);
+  const int gridWidth = columns + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
+  const QRect area = Sc(QRect(15, 50, 580, 322));
+  grid_->setGeometry(area.x() + (area.width() - gridWidth) / 2, area.y(), gridWidth, area.height());
 
   TKexCardsButton* ok = AddButton(QStringLiteral("Ok"), QRect(255, 385, 100, 32), "ok");
   ok->setDefault(true);
@@ -98,6 +100,7 @@ void TFormHistory::ShowFile(int number) {
     for (int c = 0; c < 7; ++c) {
       auto* item = new QTableWidgetItem(Q(row.Cells[static_cast<std::size_t>(c)]));
       item->setTextAlignment(c == kPlayerColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+      if (c == kPlayerColumn) item->setFont(CoveringFont(grid_->font(), item->text()));
       if (c == kTypeColumn) item->setForeground(TypeColour(row.TypeColour, grid_->palette()));
       grid_->setItem(r, c, item);
     }

@@ -25,11 +25,7 @@ QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast
 TFormLogin::TFormLogin(WindowContext& context, const ClubLines& club, int slot, ClubState& state, QWidget* parent)
     : AuxWindow(context, parent), club_(club), slot_(slot), state_(state) {
   setWindowTitle(context.Tr(kRowWelcome));
-  heading_ = AddLabel(context.Tr(kRowWelcome), QRect(0, 8, kClientWidth, 36), 22, true, Qt::AlignCenter);
-  heading_->setFont(WidgetFont(22, true, true));
-  QPalette accent = heading_->palette();
-  accent.setColor(QPalette::WindowText, Look().Accent);
-  heading_->setPalette(accent);
+  heading_ = AddHeading(context.Tr(kRowWelcome), QRect(0, 8, kClientWidth, 36), 22);
 
   nameLabel_ = AddLabel(context.Tr(kRowEnterName), QRect(30, 50, 400, 22), 14, false);
   name_ = AddEntry(QRect(30, 73, 400, 27), kNameLength, false, "name");
@@ -39,9 +35,7 @@ TFormLogin::TFormLogin(WindowContext& context, const ClubLines& club, int slot, 
   again_ = AddEntry(QRect(30, 181, 150, 27), kPasswordLength, true, "passwordAgain");
   message_ = AddLabel(QString(), QRect(20, 215, 420, 24), 14, true, Qt::AlignCenter);
   message_->setObjectName(QStringLiteral("message"));
-  QPalette red = message_->palette();
-  red.setColor(QPalette::WindowText, Look().Text.lightness() > 128 ? QColor(255, 120, 100) : QColor(200, 0, 0));
-  message_->setPalette(red);
+  SetTextColour(message_, MessageColour());
   ok_ = AddButton(QStringLiteral("Ok"), QRect(90, 250, 120, 32), "ok");
   cancel_ = AddButton(context.Tr(kRowCancel), QRect(250, 250, 120, 32), "cancel");
   ok_->setDefault(true);

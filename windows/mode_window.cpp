@@ -22,11 +22,7 @@ TFormMode::TFormMode(WindowContext& context, QWidget* parent) : AuxWindow(contex
   setWindowTitle(context.Tr(kRowMode));
   SetClientSize(kWidth, kHeight);
   const int lang = context.options.Language;
-  QLabel* heading = AddLabel(context.Tr(kRowMode), QRect(0, 8, kWidth, 36), 22, true, Qt::AlignCenter);
-  heading->setFont(WidgetFont(22, true, true));
-  QPalette accent = heading->palette();
-  accent.setColor(QPalette::WindowText, Look().Accent);
-  heading->setPalette(accent);
+  AddHeading(context.Tr(kRowMode), QRect(0, 8, kWidth, 36), 22);
 
   const QString titles[4] = {WindowTextOf(WindowText::LocalGame, lang), context.Tr(kRowMultiplayer),
                              context.Tr(kRowAccount), context.Tr(kRowTournament)};
@@ -43,9 +39,7 @@ TFormMode::TFormMode(WindowContext& context, QWidget* parent) : AuxWindow(contex
     auto* radio = new QRadioButton(titles[i], this);
     radio->setObjectName(QString::fromLatin1(names[i]));
     radio->setFont(WidgetFont(16, true));
-    QPalette pal = radio->palette();
-    pal.setColor(QPalette::WindowText, Look().Text);
-    radio->setPalette(pal);
+    SetTextColour(radio, Look().Text);
     Place(radio, QRect(30, y, 420, 26));
     group->addButton(radio, i);
     QLabel* hint = AddLabel(hints[i], QRect(56, y + 26, 400, 32), 12, false, Qt::AlignLeft | Qt::AlignTop);

@@ -105,13 +105,16 @@ void TFormTopTen::PaintContents(QPainter& p) {
   p.drawText(QRect(250, 120, 150, 22), Qt::AlignHCenter | Qt::AlignTop, Context().Tr(kRowScore));
   p.setPen(QPen(QColor(150, 100, 50, 160), 1));
   p.drawLine(60, 143, 410, 143);
-  p.setFont(DesignFont(15, true));
+  p.setFont(DesignFont(16, false));
   for (int place = 1; place <= kTopTenPlaces; ++place) {
     const TopTenRow& row = table_.Rows[place];
     const int y = RowY(place);
     p.setPen(RowColour(row));
     p.drawText(QRect(70, y, 25, 24), Qt::AlignLeft | Qt::AlignTop, QString::number(place) + QStringLiteral("."));
+    const QFont font = p.font();
+    p.setFont(CoveringFont(font, Q(row.Name)));
     p.drawText(QRect(95, y, 220, 24), Qt::AlignLeft | Qt::AlignTop, Q(row.Name));
+    p.setFont(font);
     p.drawText(QRect(300, y, 80, 24), Qt::AlignRight | Qt::AlignTop, Q(row.Score));
   }
 }

@@ -186,6 +186,11 @@ TEST_F(HelpView, DocumentInTheLanguageOrInEnglish) {
 TEST_F(ClubWindows, EveryWindowDrawsAndIsSavedAsAPicture) {
   const ClubLines club = ClubWithMembers();
   TCount count{"47", "17", "40", "20", "60", "  1,50", "  1,70"};
+  const std::vector<HisStr> history = {{"Anna", 10, 40, 2.333333, kAcLocal},
+                                       {"Анна/Иван/Борис/Вера", 3, -10, -1.5, kAcLan},
+                                       {"Anna", 4, 20, 2.4, kAcAccount},
+                                       {"Anna", 1, 10, 12.346, kAcTournament}};
+  ASSERT_EQ(AppendHistory(Dir(), history, {21, 7, "11.12.2026"}).Number, 1);
   const struct {
     int language;
     bool special;
