@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "table/kex_cards_button.h"
 #include "table/picture_names.h"
 #include "table/window_scale.h"
+#include "windows/aux_window.h"
 #include "windows/resource_files.h"
 #include "windows/speed_chooser.h"
 #include "windows/window_size_list.h"
@@ -128,6 +130,7 @@ OptionsDialog::OptionsDialog(const WindowContext& context, OptionsEffects& effec
   auto* layout = new QVBoxLayout(this);
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("OptionsTabs"));
+  tabs_->setUsesScrollButtons(false);  // all nine tabs in view
   tabs_->addTab(BuildGeneralTab(), QString());
   tabs_->addTab(BuildCardsTab(), QString());
   tabs_->addTab(BuildDecksTab(), QString());
@@ -819,6 +822,7 @@ void OptionsDialog::DesignChosen() {
     effects_.ShowMessage(MissingFileMessage(kGraphicsLibrary, options_.Language));
   }
   RefreshEnabled();
+  ApplyButtonStyle();
   effects_.DesignChanged();
 }
 
@@ -905,18 +909,31 @@ void OptionsDialog::RefreshSalute() {
 void OptionsDialog::RefreshAnimation() {
   if (!movie_) return;
   if (options_.GifAnimation) {
-    movie_->setPaused(false);
+    if (animation_->movie() != movie_) animation_->setMovie(movie_);
     if (movie_->state() != QMovie::Running) movie_->start();
-  } else {
-    movie_->stop();
-    const int frames = movie_->frameCount();
-    movie_->jumpToFrame(frames > 0 ? std::min(kFrozenFrame, frames - 1) : kFrozenFrame);
+    return;
   }
+  movie_->stop();
+  // QMovie cannot seek in a GIF reliably: read the frames up to the frozen one.
+  if (frozenFrame_.isNull()) {
+    QImageReader reader(movie_->fileName());
+    for (int frame = 0; frame <= kFrozenFrame; ++frame) {
+      const QImage image = reader.read();
+      if (image.isNull()) break;
+      frozenFrame_ = QPixmap::fromImage(image);
+    }
+  }
+  animation_->setMovie(nullptr);
+  animation_->setPixmap(frozenFrame_);
 }
 
 void OptionsDialog::ApplyButtonStyle() {
+  // The colours of the auxiliary windows' design, so that the dialog matches them.
+  const AuxLook look = AuxLookFor(options_);
   for (TKexCardsButton* button : findChildren<TKexCardsButton*>()) {
     button->SetFramed(options_.NewButtons);
+    button->SetColorSB(look.Buttons);
+    button->SetFontColor(look.ButtonText);
     button->update();
   }
 }

@@ -7,6 +7,7 @@
 // Use: OptionsDialog::Run(context, effects, mainWindow), or construct it and exec() it.
 // The controls carry object names (e.g. "DeckBackList", "RandomDecks") for tests and style sheets.
 #include <QDialog>
+#include <QPixmap>
 #include <QString>
 #include <array>
 #include <string_view>
@@ -140,6 +141,7 @@ class OptionsDialog : public QDialog {
   TKexCardsButton* passportButton_ = nullptr;
   QLabel* animation_ = nullptr;
   QMovie* movie_ = nullptr;
+  QPixmap frozenFrame_;  // what the animation shows while `GifAnimation` is off
   // Cards and decks.
   QComboBox* cardSetList_ = nullptr;
   QLabel* cardPreview_ = nullptr;
