@@ -1,34 +1,58 @@
 #include "app/main_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QResizeEvent>
+#include <QScreen>
+#include <ctime>
 
 #include "engine/sounds.h"
+#include "records/club_file.h"
+#include "records/club_list.h"
 #include "table/window_scale.h"
 
 namespace tarvel {
 
 namespace {
+
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The pop-up menu's captions, by PopupItem.
+constexpr int kPopupRows[] = {25, 21, 26, 298, 27, 29, 1016, 178};
+
+ClubKind KindOf(const Options& o) { return o.LanMode ? ClubKind::Lan : ClubKind::Local; }
+
 }  // namespace
 
-MainWindow::MainWindow(Options& options, std::unique_ptr<PictureSource> pictures, QWidget* parent)
+MainWindow::MainWindow(Options& options, ClubState& club, std::filesystem::path programDir,
+                       std::unique_ptr<PictureSource> pictures, QWidget* parent)
     : QWidget(parent),
       options_(options),
+      club_(club),
+      programDir_(std::move(programDir)),
       texts_(options),
       sounds_(options_, audio_, voices_),
+      music_(options_, texts_, audio_),
       pictures_(std::move(pictures)),
       game_(nullptr, nullptr),
       screen_(new TableScreen(game_, options_, texts_, *pictures_, this)),
+      menu_(new MenuScreen(options_, texts_, *pictures_, this)),
+      intro_(new IntroScreen(texts_, *pictures_, this)),
       presenter_(*screen_, texts_),
       player_(&presenter_) {
   game_.view = &presenter_;
   game_.chooser = &player_;
+  game_.counters = this;
   game_.rules = options_.Rules;
   player_.SetThinkText(std::string(texts_.ThinkText()));
   setWindowTitle(Q(texts_.ProductName()));
-  // The step timer: 20 ms until the first deal, then 500 ms; one computer phase per tick at most.
+  screen_->hide();
+
+  // One step timer: 20 ms for the intro and the menu, 500 ms from the first deal on.
   timer_.setInterval(20);
-  connect(&timer_, &QTimer::timeout, this, [this] { Tick(game_); });
+  connect(&timer_, &QTimer::timeout, this, [this] { OnTick(); });
   presenter_.setStepInterval = [this](int ms) { timer_.setInterval(ms); };
   presenter_.setStepTimer = [this](bool running) {
     if (running) timer_.start();
@@ -39,38 +63,221 @@ MainWindow::MainWindow(Options& options, std::unique_ptr<PictureSource> pictures
   presenter_.playSound = [this](std::string_view name, bool wait) { sounds_.PlayEffect(name, wait); };
   screen_->speakCard = [this](TStr2 card) { sounds_.SayCard(card, false); };
   screen_->wrongCard = [this] { presenter_.PlaySound(sound::kWrong, true); };
-  screen_->seriesEnded = [this](const SeriesOutcome&) {
-    // Until the start menu exists, leaving the table starts the next series.
-    StartSeries();
+  screen_->seriesEnded = [this](const SeriesOutcome& outcome) { OnSeriesEnded(outcome); };
+
+  intro_->finished = [this] { ShowMenu(); };
+  menu_->buttonClicked = [this](MenuButton b) { MenuButtonClicked(b); };
+  menu_->clubList = [this](const TextMeter& meter) {
+    const ClubLoad load = LoadClubFile(ClubFilePath(programDir_, KindOf(options_)));
+    if (!load.Club) return ClubList{};
+    return ShowClubList(*load.Club, options_.ClubListMode, meter);
   };
+
+  BuildPopupMenu();
   ApplyWindowSize();
-  timer_.start();
 }
+
+MainWindow::~MainWindow() { timer_.stop(); }
 
 void MainWindow::ApplyWindowSize() {
   const PixelSize size = ClientSizeFor(options_.WindowSize);
   if (options_.WindowSize == 2) {
     setMinimumSize(kDesignWidth / 2, kDesignHeight / 2);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (width() < kDesignWidth / 2) resize(size.width, size.height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(size.width, size.height);
+    if (width() < kDesignWidth / 2 || !isVisible()) resize(available);
   } else {
     setFixedSize(size.width, size.height);
   }
-  screen_->setGeometry(rect());
-  screen_->LayoutTable();
+  if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && options_.WindowSize != 2) {
+    const QRect g = screen->availableGeometry();
+    move(g.left() + RoundHalfEven((g.width() - width()) / 2.0), g.top() + RoundHalfEven((g.height() - height()) / 2.0));
+  }
+  for (QWidget* w : {static_cast<QWidget*>(screen_), static_cast<QWidget*>(menu_), static_cast<QWidget*>(intro_)})
+    w->setGeometry(rect());
+  if (screen_->isVisible()) screen_->LayoutTable();
+  if (menu_->MenuShown()) menu_->ShowMenu();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  screen_->setGeometry(rect());
+  for (QWidget* w : {static_cast<QWidget*>(screen_), static_cast<QWidget*>(menu_), static_cast<QWidget*>(intro_)})
+    w->setGeometry(rect());
 }
 
+void MainWindow::StartIntro() {
+  music_.PrepareMusic();
+  music_.SetInMenu(true);  // the song plays over the intro and the menu while MusicOn is on
+  timer_.setInterval(20);
+  timer_.start();
+  intro_->Start();
+}
+
+void MainWindow::OnTick() {
+  if (intro_->Running()) return intro_->IntroTick();
+  if (menu_->MenuShown()) return menu_->MenuTick();
+  if (screen_->isVisible()) Tick(game_);
+}
+
+void MainWindow::ShowMenu() {
+  intro_->hide();
+  screen_->hide();
+  timer_.setInterval(20);
+  timer_.start();
+  EnableGameItems(false);
+  menu_->setGeometry(rect());
+  menu_->ShowMenu();
+  menu_->raise();
+  music_.SetInMenu(true);
+}
+
+bool MainWindow::InDeal() const { return screen_->isVisible() && game_.st.GameOn && !game_.st.DealShown; }
+
+UserCounters MainWindow::LoadCounters(PlayerKind) { return {club_.Deals, club_.Score, club_.Rating}; }
+
 void MainWindow::StartSeries() {
+  menu_->HideMenu();
+  music_.SetInMenu(false);
   timer_.stop();
   game_.rules = options_.Rules;
-  game_.player = PlayerKind::NewPlayer;
-  game_.userName = options_.PlayerName.empty() ? std::string(texts_.Text(404)) : options_.PlayerName;
+  game_.kind = GameKind::Local;
+  game_.player = club_.Slot >= 1 && club_.Slot <= 5 ? PlayerKind::ClubMember : PlayerKind::NewPlayer;
+  game_.userName = club_.Name.empty() ? Tr(404) : club_.Name;
+  screen_->setGeometry(rect());
+  screen_->show();
+  screen_->raise();
+  screen_->LayoutTable();
+  EnableGameItems(true);
   NewDeal(game_, false);
+}
+
+void MainWindow::OnSeriesEnded(const SeriesOutcome& outcome) {
+  timer_.stop();
+  SeriesEndInput input;
+  input.Kind = options_.LanMode ? PlayKind::Lan : PlayKind::Local;
+  input.Counters = {outcome.konAll, game_.st.KonAtStart, game_.st.ScoreAtStart, outcome.seriesScore, club_.Rating};
+  input.GameComplete = outcome.gameComplete;
+  input.Slot = club_.Slot;
+  input.PlayerName = game_.userName;
+  input.PasswordCode = club_.PasswordCode;
+  input.ClubWritable = club_.Writable(KindOf(options_));
+  const SeriesEnd end = EndSeries(programDir_, input, StampOf(std::time(nullptr)));
+  for (const RecordsMessage& m : end.Messages)
+    if (dialogs.message) dialogs.message(Q(m.Compose([this](int row) { return Tr(row); })));
+  // The player's counters as the club now holds them: the next series goes on from there.
+  club_.Deals = outcome.konAll;
+  club_.Score = end.TotalScore;
+  club_.Rating = end.NewRating;
+  if (end.NewSlot > 0) club_.Slot = end.NewSlot;
+  for (const std::string& sound : end.Sounds) sounds_.PlayEffect(sound, false);
+  if (end.EndWindow && dialogs.endGame) dialogs.endGame(*end.EndWindow);
+  ShowMenu();
+}
+
+void MainWindow::LeaveDuringDeal() {
+  if (AbandonSeries(game_) && club_.Slot >= 1 && club_.Slot <= 5) {
+    const ClubKind kind = KindOf(options_);
+    if (auto failed = RemoveMember(ClubFilePath(programDir_, kind), club_.Slot, club_.Writable(kind)); failed && dialogs.message)
+      dialogs.message(Q(failed->Compose([this](int row) { return Tr(row); })));
+    club_.Slot = kSlotNewPlayer;
+  }
+  ShowMenu();
+}
+
+void MainWindow::MenuButtonClicked(MenuButton b) {
+  const int i = static_cast<int>(b);
+  if (i >= 1 && i <= 6) {
+    if (dialogs.logIn && dialogs.logIn(i)) StartSeries();
+    return;
+  }
+  const auto open = [](const std::function<void()>& f) {
+    if (f) f();
+  };
+  switch (b) {
+    case MenuButton::TopTen: return open(dialogs.topTen);
+    case MenuButton::History: return open(dialogs.history);
+    case MenuButton::Options: return open(dialogs.options);
+    case MenuButton::Mode: return open(dialogs.mode);
+    case MenuButton::Exit: close(); return;
+    default: return;
+  }
+}
+
+void MainWindow::BuildPopupMenu() {
+  for (int i = 0; i < 8; ++i) {
+    const auto item = static_cast<PopupItem>(i);
+    popupActions_[i] = popup_.addAction(QString());
+    connect(popupActions_[i], &QAction::triggered, this, [this, item] { PopupItemChosen(item); });
+  }
+  RelabelPopupMenu();
+  // Radio and chat belong to the online features, which this build does not have yet.
+  PopupAction(PopupItem::Radio)->setEnabled(false);
+  PopupAction(PopupItem::Chat)->setEnabled(false);
+  EnableGameItems(false);
+}
+
+void MainWindow::RelabelPopupMenu() {
+  for (int i = 0; i < 8; ++i) popupActions_[i]->setText(Q(texts_.Text(kPopupRows[i])));
+}
+
+void MainWindow::EnableGameItems(bool atTable) {
+  for (PopupItem item : {PopupItem::GeneralScore, PopupItem::ExitToMenu, PopupItem::ChangeName})
+    PopupAction(item)->setEnabled(atTable);
+}
+
+void MainWindow::PopupItemChosen(PopupItem item) {
+  if (!PopupAction(item)->isEnabled()) return;
+  const auto open = [](const std::function<void()>& f) {
+    if (f) f();
+  };
+  switch (item) {
+    case PopupItem::GeneralScore: return open(dialogs.generalCount);
+    case PopupItem::ChangeName: return open(dialogs.changeName);
+    case PopupItem::Speed: return open(dialogs.speed);
+    case PopupItem::Help: return open(dialogs.help);
+    case PopupItem::About: return open(dialogs.about);
+    case PopupItem::ExitToMenu: {
+      if (!InDeal()) {
+        // After a deal the table is left as with its own exit button: the series is counted.
+        if (game_.st.DealShown) screen_->ExitButtonPressed();
+        return;
+      }
+      const QString question = Q(texts_.Text(22)) + "\n\r" + Q(texts_.Text(23));
+      if (dialogs.ask && dialogs.ask(question)) LeaveDuringDeal();
+      return;
+    }
+    default: return;
+  }
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  RelabelPopupMenu();
+  popup_.popup(event->globalPos());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (InDeal()) {
+    const QString question = Q(texts_.Text(24)) + " " + Q(texts_.Text(23));
+    if (!dialogs.ask || !dialogs.ask(question)) return event->ignore();
+    if (AbandonSeries(game_) && club_.Slot >= 1 && club_.Slot <= 5) {
+      const ClubKind kind = KindOf(options_);
+      RemoveMember(ClubFilePath(programDir_, kind), club_.Slot, club_.Writable(kind));
+    }
+  }
+  timer_.stop();
+  event->accept();
+}
+
+void MainWindow::OptionsChanged() {
+  setWindowTitle(Q(texts_.ProductName()));
+  player_.SetThinkText(std::string(texts_.ThinkText()));
+  RelabelPopupMenu();
+  sounds_.SoundOptionChanged();
+  music_.MusicOptionChanged();
+  ApplyWindowSize();
+  if (menu_->MenuShown()) menu_->ShowMenu();
+  if (screen_->isVisible()) screen_->LayoutTable();
 }
 
 }  // namespace tarvel

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 
 #include "app/autoplay.h"
+#include "tests/app/program_dir_fixture.h"
 #include "table/library_pictures.h"
 #include "table/table_layout.h"
 
@@ -23,7 +24,9 @@ TEST(TableWindow, WholeDealsAtEveryWindowSize) {
     options.Speed = 6;
     options.PlayerName = "Anna";
     options.SoundOn = false;  // waited sounds would hold every step for their length
-    MainWindow w(options, std::make_unique<DrawnPictures>());
+    ProgramDirFixture dir;
+    ClubState club;
+    MainWindow w(options, club, dir.path, std::make_unique<DrawnPictures>());
     w.Presenter().firstMoveAnswer = 4;
     if (size.width) w.resize(size.width, size.height);
     w.show();
@@ -49,10 +52,11 @@ TEST(TableWindow, WholeDealsAtEveryWindowSize) {
       }
     }
     EXPECT_EQ(deals, wanted) << "window size " << size.option;
-    // Leaving after the deal starts the next series at the table.
+    // Leaving after the deal ends the series and brings the menu back.
     w.Screen().ExitButton()->click();
-    EXPECT_TRUE(w.GameOf().st.GameOn);
-    EXPECT_EQ(w.GameOf().st.KonAll - w.GameOf().st.KonAtStart, 1);
+    EXPECT_FALSE(w.GameOf().st.GameOn);
+    EXPECT_FALSE(w.Screen().isVisible());
+    EXPECT_TRUE(w.Menu().MenuShown());
     EXPECT_FALSE(w.Screen().ResultShown());
   }
 }
@@ -61,7 +65,9 @@ TEST(TableWindow, AWrongCardIsRefusedWithTheSoundAndALimitSilently) {
   Options options;
   options.FlyCards = false;
   options.SoundOn = false;
-  MainWindow w(options, std::make_unique<DrawnPictures>());
+  ProgramDirFixture dir;
+  ClubState club;
+  MainWindow w(options, club, dir.path, std::make_unique<DrawnPictures>());
   std::vector<std::string> sounds;
   w.Presenter().playSound = [&](std::string_view name, bool) { sounds.emplace_back(name); };
   w.Screen().wrongCard = [&] { sounds.emplace_back("WWrongs"); };
@@ -94,7 +100,9 @@ TEST(TableWindow, RealPicturesFromTheResourceFiles) {
   auto pictures = std::make_unique<LibraryPictures>(
       options, [&](const QString& m) { messages.push_back(m); }, QStringLiteral(TARVEL_BUILD_ROOT));
   LibraryPictures& lib = *pictures;
-  MainWindow w(options, std::move(pictures));
+  ProgramDirFixture dir;
+  ClubState club;
+  MainWindow w(options, club, dir.path, std::move(pictures));
   w.show();
   w.StartSeries();
   w.StepTimer().stop();
