@@ -4,6 +4,7 @@
 // "127.0.0.1" with the hint "Loop". With many interfaces the list keeps the first four, so the
 // external and the loop-back address always have their fields.
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
