@@ -157,6 +157,9 @@ void LanSession::Leave() {
 void LanSession::OnNewConnection() {
   while (server_ && server_->hasPendingConnections()) {
     QTcpSocket* s = server_->nextPendingConnection();
+    // The session owns its connections: closing the server must not take a connection that is still
+    // sending its last bytes ("abort") with it.
+    s->setParent(this);
     if (peers_.size() >= kMaxConnections) {
       s->abort();
       s->deleteLater();
