@@ -5,15 +5,36 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShowEvent>
+#include <QValidator>
 #include <algorithm>
 
+#include "settings/cp1251.h"
 #include "table/window_scale.h"
 
 namespace tarvel {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Refuses any character that Windows-1251 lacks: the club file could only store it as "?".
+class Cp1251Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    for (const uint c : input.toUcs4()) {
+      if (c == '?') continue;
+      const std::string bytes = Utf8ToCp1251(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1).toStdString());
+      if (bytes == "?" || c < ' ') return Invalid;
+    }
+    return Acceptable;
+  }
+};
 }  // namespace
+
+void TypeInto(QLineEdit* entry, const QString& text) {
+  entry->clear();
+  for (const QChar c : text) entry->insert(QString(c));
+}
 
 AuxLook AuxLookFor(const Options& options) {
   AuxLook look;
@@ -135,6 +156,7 @@ QLineEdit* AuxWindow::AddEntry(const QRect& design, int maxLength, bool hidden, 
   e->setObjectName(QString::fromLatin1(objectName));
   e->setMaxLength(maxLength);
   if (hidden) e->setEchoMode(QLineEdit::Password);
+  e->setValidator(new Cp1251Validator(e));
   e->setFont(WidgetFont(14, false));
   Place(e, design);
   return e;

@@ -51,6 +51,7 @@ class AuxWindow : public QDialog {
                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
   // A heading in the big font and the accent colour.
   QLabel* AddHeading(const QString& text, const QRect& design, int fontBase, Qt::Alignment align = Qt::AlignCenter);
+  // An entry for names and passwords: it takes only characters that the club file's code page holds.
   QLineEdit* AddEntry(const QRect& design, int maxLength, bool hidden, const char* objectName);
   // Places a child at a design rectangle.
   void Place(QWidget* child, const QRect& design) const;
@@ -87,6 +88,9 @@ void SetTextColour(QWidget* widget, QColor colour);
 
 // The font itself when it has every letter of text, else the same size and weight in a font that has.
 QFont CoveringFont(QFont font, const QString& text);
+
+// Replaces an entry's text as typing would: characters the entry refuses are not taken.
+void TypeInto(QLineEdit* entry, const QString& text);
 
 // A text of the text table as shown in a window: the message line ends "\n\r" become one line break.
 QString ShownText(const QString& text);

@@ -44,9 +44,9 @@ TFormChangeName::TFormChangeName(WindowContext& context, ClubState& state, ClubK
   name_->selectAll();
 }
 
-void TFormChangeName::SetName(const QString& name) { name_->setText(name); }
-void TFormChangeName::SetPassword(const QString& password) { password_->setText(password); }
-void TFormChangeName::SetPasswordAgain(const QString& password) { again_->setText(password); }
+void TFormChangeName::SetName(const QString& name) { TypeInto(name_, name); }
+void TFormChangeName::SetPassword(const QString& password) { TypeInto(password_, password); }
+void TFormChangeName::SetPasswordAgain(const QString& password) { TypeInto(again_, password); }
 QString TFormChangeName::Message() const { return message_->text(); }
 
 bool TFormChangeName::Accept() {

@@ -83,10 +83,10 @@ void TFormLogin::SetNetworkSection(QWidget* section) {
 }
 
 void TFormLogin::SetName(const QString& name) {
-  if (NewPlayer()) name_->setText(name);
+  if (NewPlayer()) TypeInto(name_, name);
 }
-void TFormLogin::SetPassword(const QString& password) { password_->setText(password); }
-void TFormLogin::SetPasswordAgain(const QString& password) { again_->setText(password); }
+void TFormLogin::SetPassword(const QString& password) { TypeInto(password_, password); }
+void TFormLogin::SetPasswordAgain(const QString& password) { TypeInto(again_, password); }
 QString TFormLogin::Message() const { return message_->text(); }
 
 bool TFormLogin::Accept() {

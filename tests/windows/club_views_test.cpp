@@ -2,6 +2,7 @@
 // what they change, and a picture of each for a person to look at.
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMovie>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -225,6 +226,11 @@ TEST_F(ClubWindows, EveryWindowDrawsAndIsSavedAsAPicture) {
       EXPECT_NE(shot.pixel(shot.width() / 2, shot.height() / 3), shot.pixel(4, 4));
       const QString file = ShotDirectory() + "/" + QString::fromStdString(name) + "-" + look.suffix + ".png";
       EXPECT_TRUE(shot.save(file)) << file.toStdString();
+      // Escape closes every window without success.
+      QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : w.get(), &escape);
+      EXPECT_FALSE(w->isVisible());
+      EXPECT_EQ(w->result(), QDialog::Rejected);
     }
   }
 }
