@@ -49,6 +49,8 @@ bool LanSession::HumanAt(int position) const {
   return seat >= 1 && seat <= clients_ + 1;
 }
 
+int LanSession::HostPosition() const { return PositionOf(ownSeat_ >= 1 ? ownSeat_ : 1, 1); }
+
 bool LanSession::DefenderHuman() const { return HumanAt(RolesOf(game_.st).defender); }
 
 void LanSession::Play(const std::string& name, bool wait) {

@@ -79,6 +79,10 @@ class LanSession : public QObject {
   // Client: from the start of connecting until the first deal is laid out ("Expectation of the
   // server..." over the host's hand).
   bool WaitingForDeal() const { return waitingForDeal_; }
+  // Where this machine's engine puts the host (the hand "Expectation of the server..." is written over).
+  int HostPosition() const;
+  // Deals laid out in this game (the first one clears the chat panel).
+  int DealsLaidOut() const { return dealsLaid_; }
   bool ChatEnabled() const { return chatEnabled_; }
   // True when the position of this machine's engine is played by a person.
   bool HumanAt(int position) const;

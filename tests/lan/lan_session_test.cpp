@@ -224,6 +224,64 @@ TEST_F(LanGame, MovesArrivingTogetherAreReplayedOneByOne) {
   EXPECT_GE(t.elapsed(), paused * 100);
 }
 
+TEST_F(LanGame, TheHostPlaysTheFirstCardOfAComputerThatHoldsTheLowestTrump) {
+  // Look for a deal in which seat 3 (a computer in a game of two) holds the lowest trump.
+  std::uint64_t seed = 1;
+  for (; seed < 200; ++seed) {
+    Game probe(nullptr, nullptr, nullptr, seed);
+    NewDeal(probe, false);
+    if (SeatAt(1, probe.st.FirstHod) == 3) break;
+  }
+  ASSERT_LT(seed, 200u);
+  Join(1, seed);
+  if (HasFatalFailure()) return;
+  Begin();
+  if (HasFatalFailure()) return;
+  Machine& host = *host_;
+  Machine& client = *clients_[0];
+  ASSERT_EQ(SeatAt(1, host.game.st.Hod), 3);
+  EXPECT_EQ(host.game.controls.main.caption, Caption::ToBegin);
+  EXPECT_TRUE(host.game.controls.main.enabled);
+  EXPECT_EQ(client.game.controls.main.caption, Caption::ITake);  // seat 3 is the client's position 3
+  EXPECT_FALSE(client.game.controls.main.enabled);
+  MainButton(host.game);
+  host.session.AfterUserAction();
+  ASSERT_TRUE(WaitFor([&] { return client.session.AppliedMoves() == 1 && Quiet(); }));
+  EXPECT_EQ(host.session.SentMoves(), 1);
+  EXPECT_EQ(client.game.st.KolCardsStol, 1);
+  ExpectSame("after the computer's lead");
+  // Seat 3 attacks seat 2: the client defends and may take.
+  EXPECT_TRUE(client.game.controls.main.enabled);
+  EXPECT_FALSE(host.game.controls.main.enabled);
+}
+
+TEST_F(LanGame, AForgedMoveOfAnAcceptedClientChangesNothing) {
+  host_ = std::make_unique<Machine>(1);
+  ASSERT_TRUE(host_->session.StartHost(0, "Host"));
+  QTcpSocket forger;
+  forger.connectToHost(QHostAddress::LocalHost, host_->session.ListeningPort());
+  ASSERT_TRUE(WaitFor([&] { return forger.state() == QAbstractSocket::ConnectedState; }));
+  const std::string join = JoinRequest(kThisGameKind, "Fake");
+  forger.write(join.data(), static_cast<qint64>(join.size()));
+  ASSERT_TRUE(WaitFor([&] { return host_->session.ClientCount() == 1; }));
+  ASSERT_TRUE(host_->session.BeginGame());
+  const GameState before = host_->game.st;
+  // Well-formed blocks that no legal step of the host's game announces: a card of a slot not held,
+  // a pass out of turn, a move in another seat's name.
+  auto block = [](const char* sender, const std::string& body) {
+    EXPECT_EQ(body.size(), 17u);
+    return std::string(sender) + body + "011";
+  };
+  const std::string forged = block("h2", "iiiiiii199" + std::string(7, 'i')) +
+                             block("h2", "iiiaiid" + std::string(10, 'i')) +
+                             block("h3", "iiiiiii101" + std::string(7, 'i'));
+  forger.write(forged.data(), static_cast<qint64>(forged.size()));
+  ASSERT_TRUE(WaitFor([&] { return host_->session.RefusedMoves() == 2 && !host_->session.Busy(); }));
+  EXPECT_EQ(Difference(host_->game.st, 1, before, 1), "");
+  EXPECT_EQ(host_->session.AppliedMoves(), 0);
+  EXPECT_TRUE(host_->session.GameRunning());
+}
+
 TEST_F(LanGame, FourPeoplePlayABlockOfThreeDeals) {
   Join(3, 7);
   if (HasFatalFailure()) return;
