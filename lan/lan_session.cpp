@@ -1,6 +1,7 @@
 #include "lan/lan_session.h"
 
 #include <QTcpServer>
+#include <algorithm>
 #include <QTcpSocket>
 
 #include "engine/sounds.h"
@@ -76,6 +77,14 @@ void LanSession::CloseAll() {
   peers_.clear();
   incoming_.clear();
   pauseTimer_.stop();
+}
+
+// Closed connections leave the list; the objects live on until the next link starts, since the handler
+// that noticed the drop may still hold one.
+void LanSession::SweepRetired() {
+  for (auto& p : peers_)
+    if (p->gone) retired_.push_back(std::move(p));
+  std::erase(peers_, nullptr);
 }
 
 void LanSession::RetirePeer(Peer* peer) {
@@ -163,9 +172,16 @@ void LanSession::OnNewConnection() {
     // sending its last bytes ("abort") with it.
     s->setParent(this);
     if (peers_.size() >= kMaxConnections) {
-      s->abort();
-      s->deleteLater();
-      continue;
+      // Room for the newcomer goes at the cost of the oldest connection that never joined.
+      auto idle = std::find_if(peers_.begin(), peers_.end(), [](const auto& p) { return p->seat == 0; });
+      if (idle == peers_.end()) {
+        s->abort();
+        s->deleteLater();
+        continue;
+      }
+      RetirePeer(idle->get());
+      retired_.push_back(std::move(*idle));
+      peers_.erase(idle);
     }
     // Moves are a few bytes each: send them at once instead of waiting to fill a segment.
     s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -224,6 +240,7 @@ void LanSession::OnDropped(Peer* peer) {
   if (peer->gone) return;
   const int seat = peer->seat;
   RetirePeer(peer);
+  SweepRetired();
   if (isHost_ && seat == 0) return;
   if (isHost_ && link_ == LinkState::Waiting) {
     ResetLobby();
@@ -248,6 +265,7 @@ void LanSession::ResetLobby() {
   BroadcastToClients(std::string(kAbort), 0);
   for (auto& p : peers_)
     if (p->seat != 0) RetirePeer(p.get());
+  SweepRetired();
   clients_ = 0;
   for (int s = 2; s <= 4; ++s) names_[s] = std::string(kComputerName);
   if (peersChanged) peersChanged(0);

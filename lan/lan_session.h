@@ -135,6 +135,7 @@ class LanSession : public QObject {
   void CloseAll();
   void SetChat(bool enabled);
   void RetirePeer(Peer* peer);
+  void SweepRetired();
   void ResetLobby();
   void Play(const std::string& name, bool wait);
   bool DefenderHuman() const;

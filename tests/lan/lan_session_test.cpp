@@ -397,6 +397,17 @@ TEST_F(LanGame, HostileBytesNeverDisturbTheHost) {
   for (std::size_t i = 0; i < junk.size(); i += 7) junk[i] = static_cast<char>(i * 31);
   bad.write(junk.data(), static_cast<qint64>(junk.size()));
   ASSERT_TRUE(WaitFor([&] { return bad.bytesToWrite() == 0; }));
+  // Connections that never join cannot keep a real client out.
+  std::vector<std::unique_ptr<QTcpSocket>> idle;
+  int connected = 0, evicted = 0;
+  for (int i = 0; i < 12; ++i) {
+    idle.push_back(std::make_unique<QTcpSocket>());
+    QObject::connect(idle.back().get(), &QTcpSocket::connected, [&] { ++connected; });
+    QObject::connect(idle.back().get(), &QTcpSocket::disconnected, [&] { ++evicted; });
+    idle.back()->connectToHost(QHostAddress::LocalHost, port_);
+  }
+  // Eight connections are kept; each newer one takes the place of the oldest that never joined.
+  ASSERT_TRUE(WaitFor([&] { return connected == 12 && evicted >= 4; }));
   // A real client still joins as seat 2 and the game starts.
   auto c = std::make_unique<Machine>(30);
   c->session.StartClient(QHostAddress::LocalHost, port_, "Ok");
