@@ -118,6 +118,10 @@ TEST_F(HistoryView, ListsValidFilesUntilTheFirstInvalidOne) {
   TFormHistory again(Context(), &chosen);
   EXPECT_EQ(again.ShownFile(), 1);
   EXPECT_EQ(again.FileList()->currentIndex(), 0);
+  // A choice that is no longer listed falls back to the last valid file.
+  chosen = 3;
+  TFormHistory fallback(Context(), &chosen);
+  EXPECT_EQ(fallback.ShownFile(), 2);
 }
 
 using EndGameView = ClubWindows;
