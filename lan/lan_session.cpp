@@ -110,7 +110,7 @@ bool LanSession::StartHost(quint16 port, const std::string& name, int gameKind) 
   ownSeat_ = 1;
   clients_ = 0;
   gameKind_ = gameKind;
-  begun_ = waitingForDeal_ = refused_ = false;
+  begun_ = waitingForDeal_ = refused_ = lobbyClosed_ = false;
   ownName_ = Name4(name);
   for (int s = 1; s <= 4; ++s) names_[s] = std::string(kComputerName);
   names_[1] = ownName_;
@@ -294,7 +294,7 @@ void LanSession::HandleOnHost(Peer* peer, const LanMessage& m) {
       return;
     }
     case LanMessageKind::Join: {
-      if (peer->seat != 0 || link_ != LinkState::Waiting || clients_ >= 3) return;
+      if (peer->seat != 0 || link_ != LinkState::Waiting || lobbyClosed_ || clients_ >= 3) return;
       const std::optional<std::string> name = ParseJoinRequest(m.bytes, gameKind_);
       if (name) Accept(peer, *name);
       return;

@@ -47,6 +47,9 @@ class LanSession : public QObject {
   bool StartHost(quint16 port, const std::string& name, int gameKind = kThisGameKind);
   // Connects to a host and sends the join request as soon as the connection is up.
   void StartClient(const QHostAddress& host, quint16 port, const std::string& name, int gameKind = kThisGameKind);
+  // Host: the waiting window's "Ok"; no further join request is honoured, so the clients counted for
+  // the game stay the clients that play it.
+  void CloseLobby() { lobbyClosed_ = true; }
   // The waiting window's "Cancel": stops listening or closes the connection; the link state becomes idle.
   void Cancel();
 
@@ -152,6 +155,7 @@ class LanSession : public QObject {
   bool waitingForDeal_ = false;
   bool chatEnabled_ = false;
   bool applying_ = false;
+  bool lobbyClosed_ = false;
   bool localTurn_ = false;  // the last step was made on this machine
   bool followUpQueued_ = false;
   bool playSeen_ = false;   // the current deal's "To Begin" stage is over on this machine

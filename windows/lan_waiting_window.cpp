@@ -57,6 +57,7 @@ void LanWaitingWindow::CheckRefused() {
 
 void LanWaitingWindow::PressOk() {
   if (!ok_->isEnabled() || !session_.CanBegin()) return;
+  session_.CloseLobby();
   accept();
 }
 
