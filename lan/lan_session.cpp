@@ -206,14 +206,14 @@ void LanSession::SendToPeer(Peer* peer, const std::string& bytes) {
   peer->socket->write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-void LanSession::SendTo(int seat, const std::string& bytes) {
+void LanSession::SendToSeat(int seat, const std::string& bytes) {
   if (isHost_) SendToPeer(PeerOfSeat(seat), bytes);
   else if (!peers_.empty()) SendToPeer(peers_.front().get(), bytes);
 }
 
 void LanSession::BroadcastToClients(const std::string& bytes, int exceptSeat) {
   for (int seat = 2; seat <= clients_ + 1; ++seat)
-    if (seat != exceptSeat) SendTo(seat, bytes);
+    if (seat != exceptSeat) SendToSeat(seat, bytes);
 }
 
 void LanSession::OnReadable(Peer* peer) {
@@ -303,7 +303,7 @@ void LanSession::HandleOnHost(Peer* peer, const LanMessage& m) {
       if (peer->seat == 0 || !begun_ || m.bytes[1] - '0' != peer->seat) return;
       const int target = m.bytes[21] - '0';
       if (target == 1) incoming_.push_back({m.kind, m.bytes, m.pauseAfter});
-      else if (target >= 2 && target <= clients_ + 1 && target != peer->seat) SendTo(target, m.bytes);
+      else if (target >= 2 && target <= clients_ + 1 && target != peer->seat) SendToSeat(target, m.bytes);
       return;
     }
     default:
@@ -318,7 +318,7 @@ void LanSession::Accept(Peer* peer, const std::string& name) {
   SendToPeer(peer, SeatAssignment(peer->seat, names_));
   if (clients_ >= 2) {
     const std::string joined = PlayerJoined(clients_, names_);
-    for (int seat = 2; seat < peer->seat; ++seat) SendTo(seat, joined);
+    for (int seat = 2; seat < peer->seat; ++seat) SendToSeat(seat, joined);
   }
   if (peersChanged) peersChanged(clients_);
 }
@@ -446,10 +446,10 @@ bool LanSession::BeginGame() {
 
 void LanSession::SendDeal() {
   const std::string deal = DealMessage(game_.st, game_.rules);
-  SendTo(2, deal);
+  SendToSeat(2, deal);
   if (clients_ == 3) {
-    SendTo(3, deal);
-    SendTo(4, deal);
+    SendToSeat(3, deal);
+    SendToSeat(4, deal);
   }
   link_ = LinkState::DealSent;
   dealsSent_ = game_.st.KonAll;
@@ -490,19 +490,22 @@ void LanSession::StartOfDealButton() {
 
 void LanSession::Announce(const MoveNote& note) {
   if (applying_ || !begun_) return;
-  for (int seat = 1; seat <= clients_ + 1; ++seat) {
-    if (seat == ownSeat_) continue;
-    const ButtonLetters letters = LettersFor(game_.st, PositionOf(ownSeat_, seat), DefenderHuman());
-    const std::string block = MoveMessage(note, ownSeat_, seat, note.phaseAfter, letters);
-    if (block.empty()) continue;
-    SendTo(seat, block);
-    ++sentMoves_;
-  }
+  // Every other person hears of the move; computer seats are nobody's machine.
+  for (int seat = 1; seat <= clients_ + 1; ++seat)
+    if (seat != ownSeat_) SendMove(note, seat);
   localTurn_ = true;
   if (!followUpQueued_) {
     followUpQueued_ = true;
     QTimer::singleShot(0, this, [this] { FollowUp(); });
   }
+}
+
+void LanSession::SendMove(const MoveNote& note, int target) {
+  const ButtonLetters letters = LettersFor(game_.st, PositionOf(ownSeat_, target), DefenderHuman());
+  const std::string block = MoveMessage(note, ownSeat_, target, note.phaseAfter, letters);
+  if (block.empty()) return;
+  SendToSeat(target, block);
+  ++sentMoves_;
 }
 
 void LanSession::AfterUserAction() {
@@ -565,7 +568,7 @@ void LanSession::SendChat(const QString& text) {
   if (line.isEmpty() || !begun_ || !chatEnabled_) return;
   const std::string message = ChatMessage(ownSeat_, Utf8ToCp1251(line.toStdString()));
   if (isHost_) BroadcastToClients(message, 0);
-  else SendTo(1, message);
+  else SendToSeat(1, message);
   if (chatLine) chatLine(ownSeat_, line);
 }
 

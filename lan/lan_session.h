@@ -122,7 +122,10 @@ class LanSession : public QObject {
   void HandleOnHost(Peer* peer, const LanMessage& m);
   void HandleOnClient(const LanMessage& m);
   void Accept(Peer* peer, const std::string& name);
-  void SendTo(int seat, const std::string& bytes);
+  // On the host writes to that seat's connection; on a client to the host whatever the seat.
+  void SendToSeat(int seat, const std::string& bytes);
+  // The move message for one receiving seat, built from the note as that seat sees it.
+  void SendMove(const MoveNote& note, int target);
   void SendToPeer(Peer* peer, const std::string& bytes);
   void BroadcastToClients(const std::string& bytes, int exceptSeat);
   void TakeNames(const SeatNames& names);
