@@ -239,13 +239,7 @@ QWidget* OptionsDialog::BuildCardsTab() {
   cardSetList_ = MakeList(page, QStringLiteral("CardSetList"), kCardSetCount);
   cardSetList_->setIconSize(QSize(24, 32));
   cardSetList_->setMaxVisibleItems(12);
-  // The small picture of each item: the ace of spades of its set, when the set's file is at hand.
-  for (int set = 0; set < kCardSetCount; ++set) {
-    const std::string_view file = CardFaceLibrary(set);
-    if (!file.empty() && !libraries_.Open(file)) continue;
-    const QImage ace = libraries_.Picture(file, QString::fromStdString(FaceResourceName(MakeCard(9, 4), set, PictureMode::Small)));
-    if (!ace.isNull()) cardSetList_->setItemIcon(set, QPixmap::fromImage(ace.scaled(24, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-  }
+  RefreshCardIcons();
   layout->addWidget(cardSetList_);
   cardPreview_ = new QLabel(page);
   cardPreview_->setObjectName(QStringLiteral("CardPreview"));
@@ -840,6 +834,7 @@ bool OptionsDialog::Fetch(std::string_view file) {
   busy_ = false;
   RefreshFetchButtons();
   RefreshSalute();
+  if (ok) RefreshCardIcons();
   return ok;
 }
 
@@ -871,6 +866,18 @@ bool OptionsDialog::LoadPreview() {
   previewImage_ = canvas;
   cardPreview_->setPixmap(QPixmap::fromImage(canvas));
   return found;
+}
+
+void OptionsDialog::RefreshCardIcons() {
+  // The small picture of each item: the ace of spades of its set, when the set's file is at hand.
+  for (int set = 0; set < kCardSetCount; ++set) {
+    if (!cardSetList_->itemIcon(set).isNull()) continue;
+    const std::string_view file = CardFaceLibrary(set);
+    if (!file.empty() && !libraries_.Open(file)) continue;
+    const QImage ace = libraries_.Picture(file, QString::fromStdString(FaceResourceName(MakeCard(9, 4), set, PictureMode::Small)));
+    if (!ace.isNull())
+      cardSetList_->setItemIcon(set, QPixmap::fromImage(ace.scaled(24, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  }
 }
 
 void OptionsDialog::RefreshEnabled() {

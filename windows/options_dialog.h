@@ -80,6 +80,7 @@ class OptionsDialog : public QDialog {
   void RefreshEnabled();
   void RefreshFetchButtons();
   void RefreshSalute();
+  void RefreshCardIcons();
   void RefreshAnimation();
   void ApplyButtonStyle();
   void ApplyCursor();

@@ -21,7 +21,7 @@ class SpeedChooser : public QDialog {
   static int Choose(const WindowContext& context, QWidget* parent = nullptr);
 
  private:
-  const WindowContext& context_;
+  WindowContext context_;
   QSlider* trackBar_;
   TKexCardsButton* ok_;
 };

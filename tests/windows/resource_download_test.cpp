@@ -50,7 +50,7 @@ QByteArray Reply(const QByteArray& status, const QByteArray& headers, const QByt
 
 QByteArray Binary(int size) {
   QByteArray bytes(size, '\0');
-  for (int i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7919) >> 3);
+  for (int i = 0; i < size; ++i) bytes[i] = static_cast<char>((static_cast<quint32>(i) * 2654435761u) >> 24);
   return bytes;
 }
 
@@ -61,7 +61,12 @@ struct DownloadFixture : ::testing::Test {
   TextTable texts{options};
   test::BuiltInPictures pictures;
   QStringList played;
-  OptionsEffects effects;
+  struct : OptionsEffects {
+    int bursts = 0;
+    QStringList fetched;
+    void Burst(QPoint) override { ++bursts; }
+    void ResourceFileFetched(const QString& file) override { fetched << file; }
+  } effects;
   const DownloadLimits quick{.stallMs = 2000, .totalMs = 10000, .maxBytes = 1 << 20};
 
   DownloadFixture() {
@@ -85,6 +90,7 @@ TEST_F(DownloadFixture, FetchWritesTheFileIntoTheParentDirectory) {
   const QByteArray body = Binary(300000);
   CannedServer server(Reply("200 OK", "Content-Type: application/octet-stream\r\nContent-Length: " +
                                           QByteArray::number(body.size()) + "\r\n", body));
+  options.SaluteButtons = true;
   EXPECT_TRUE(FetchResourceFile(Context(), effects, "KexCGraph1.dll", server.Url(), quick));
   EXPECT_EQ(server.RequestLine(), "GET /downloads/progr/cards/KexCGraph1.dll HTTP/1.1");
   QFile file(root.filePath("KexCGraph1.dll"));
@@ -92,6 +98,8 @@ TEST_F(DownloadFixture, FetchWritesTheFileIntoTheParentDirectory) {
   EXPECT_EQ(file.readAll(), body);
   EXPECT_EQ(Left(), QStringList{"KexCGraph1.dll"}) << "no temporary file is left";
   EXPECT_EQ(played, QStringList{"WToMenK"});
+  EXPECT_EQ(effects.bursts, 1) << "the burst at the pointer while SaluteButtons is on";
+  EXPECT_EQ(effects.fetched, QStringList{"KexCGraph1.dll"});
   EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
 }
 
@@ -127,6 +135,7 @@ TEST_F(DownloadFixture, FailedFetchLeavesNothingBehind) {
     EXPECT_FALSE(FetchResourceFile(Context(), effects, "KexBackG03.dll", server.Url(), limits)) << c.what;
     EXPECT_EQ(played, QStringList{"WWrongs"}) << c.what;
     EXPECT_TRUE(Left().isEmpty()) << c.what;
+    EXPECT_TRUE(effects.fetched.isEmpty()) << c.what;
   }
 }
 
