@@ -210,6 +210,8 @@ class FourMachines : public ::testing::Test {
       if (HasFailure()) return steps;
       ExpectSame("after step " + std::to_string(steps));
       if (HasFailure()) return steps;
+      reverseSeen_ |= st.OutMode && st.OutPhase == 2;
+      pairSeen_ |= st.PairMode;
     }
     return steps;
   }
@@ -217,6 +219,7 @@ class FourMachines : public ::testing::Test {
   std::unique_ptr<Machine> m_[5];
   int lastPasser_ = 0;
   bool attackerClosed_ = false, partnerClosed_ = false;
+  bool reverseSeen_ = false, pairSeen_ = false;
 };
 
 TEST_F(FourMachines, WholeDealsStayInStepOnEveryMachine) {
@@ -233,6 +236,9 @@ TEST_F(FourMachines, WholeDealsStayInStepOnEveryMachine) {
   // Both ways into the discard close occurred, and the defender closed each time.
   EXPECT_TRUE(attackerClosed_);
   EXPECT_TRUE(partnerClosed_);
+  // The deals reached play against the seat order and the two-seat mode too.
+  EXPECT_TRUE(reverseSeen_);
+  EXPECT_TRUE(pairSeen_);
 }
 
 TEST_F(FourMachines, ABrokenOrHostileBlockChangesNothing) {
