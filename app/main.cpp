@@ -7,7 +7,6 @@
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "settings/options_file.h"
 #include "settings/text_table.h"
 #include "table/font_substitutes.h"
 #include "table/library_pictures.h"
@@ -40,10 +39,7 @@ int main(int argc, char** argv) {
   window.StartIntro();
   const int code = app.exec();
 
-  window.Music().DeleteSongFile();
-  if (!club.BlocksOptionsSave()) {
-    const tarvel::OptionsSaveResult saved = tarvel::SaveOptions(programDir, options);
-    if (!saved.Saved) QMessageBox::critical(nullptr, QStringLiteral("Tarvel"), QString::fromStdString(saved.Message));
-  }
+  if (const auto failed = tarvel::ShutDown(window.Music(), programDir, options, club))
+    QMessageBox::critical(nullptr, QStringLiteral("Tarvel"), QString::fromStdString(*failed));
   return code;
 }

@@ -60,6 +60,7 @@ class MainWindow : public QWidget, private CounterSource {
   BackgroundMusic& Music() { return music_; }
   QAction* PopupAction(PopupItem item) { return popupActions_[static_cast<int>(item)]; }
   ClubState& Club() { return club_; }
+  tarvel::Options& Opts() { return options_; }
   const TextTable& Texts() const { return texts_; }
   PictureSource& Pictures() { return *pictures_; }
   const std::filesystem::path& ProgramDir() const { return programDir_; }

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "media/background_music.h"
 #include "records/club_check.h"
 #include "settings/options_file.h"
 
@@ -17,6 +18,15 @@ StartupResult PrepareStart(const std::filesystem::path& executableDir, const std
     if (show) show(check.Messages[i], !check.CanStart && i + 1 == check.Messages.size());
   result.canStart = check.CanStart;
   return result;
+}
+
+std::optional<std::string> ShutDown(BackgroundMusic& music, const std::filesystem::path& programDir,
+                                    const Options& options, const ClubState& club) {
+  music.DeleteSongFile();
+  if (club.BlocksOptionsSave()) return std::nullopt;
+  const OptionsSaveResult saved = SaveOptions(programDir, options);
+  if (saved.Saved) return std::nullopt;
+  return saved.Message;
 }
 
 }  // namespace tarvel

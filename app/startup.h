@@ -4,6 +4,8 @@
 // after its message; a read-only one only warns. A club file may force the Russian language.
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "app/program_places.h"
 #include "records/club_state.h"
@@ -22,5 +24,12 @@ using StartupMessage = std::function<void(const RecordsMessage& message, bool fa
 
 StartupResult PrepareStart(const std::filesystem::path& executableDir, const std::filesystem::path& dataDir,
                            Options& options, ClubState& club, const StartupMessage& show);
+
+class BackgroundMusic;
+
+// At exit: the temporary song file goes, and the options are written unless the start-up found a club
+// file invalid. Returns the message of a failed save.
+std::optional<std::string> ShutDown(BackgroundMusic& music, const std::filesystem::path& programDir,
+                                    const Options& options, const ClubState& club);
 
 }  // namespace tarvel
