@@ -1,16 +1,19 @@
 #include "app/dialogs.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <memory>
 
 #include "app/main_window.h"
 #include "records/club_file.h"
 #include "records/general_count.h"
+#include "settings/cp1251.h"
 #include "windows/about_window.h"
 #include "windows/change_name_window.h"
 #include "windows/end_game_window.h"
 #include "windows/general_count_window.h"
 #include "windows/help_window.h"
+#include "windows/lan_welcome_section.h"
 #include "windows/history_window.h"
 #include "windows/login_window.h"
 #include "windows/mode_window.h"
@@ -77,6 +80,17 @@ void InstallDialogs(MainWindow& w) {
     const ClubLoad load = LoadClubFile(ClubFilePath(w.ProgramDir(), KindOf(w.Opts())));
     const ClubLines club = load.Club.value_or(ClubLines{});
     TFormLogin window(ctx, club, slot, w.Club(), &w);
+    if (w.Opts().LanMode) {
+      auto* section = new LanWelcomeSection(ctx, w.Lan());
+      window.SetNetworkSection(section);
+      window.confirmNetwork = [section] { return section->Confirm(); };
+      // The name goes out with the join request before the window has closed: take it as typed.
+      section->playerName = [&window, &w] {
+        const auto* entry = window.findChild<QLineEdit*>(QStringLiteral("name"));
+        return entry && !entry->text().trimmed().isEmpty() ? Utf8ToCp1251(entry->text().trimmed().toStdString())
+                                                           : w.Opts().PlayerName;
+      };
+    }
     return window.exec() == QDialog::Accepted;
   };
   d.topTen = [state, &w, &ctx] {

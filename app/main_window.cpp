@@ -11,6 +11,8 @@
 #include "engine/sounds.h"
 #include "records/club_file.h"
 #include "records/club_list.h"
+#include "lan/seat_table.h"
+#include "table/table_layout.h"
 #include "table/window_scale.h"
 
 namespace tarvel {
@@ -41,7 +43,9 @@ MainWindow::MainWindow(Options& options, ClubState& club, std::filesystem::path 
       menu_(new MenuScreen(options_, texts_, *pictures_, this)),
       intro_(new IntroScreen(texts_, *pictures_, this)),
       presenter_(*screen_, texts_),
-      player_(&presenter_) {
+      player_(&presenter_),
+      lan_(game_),
+      chat_(new LanChatPanel(*pictures_, screen_)) {
   game_.view = &presenter_;
   game_.chooser = &player_;
   game_.counters = this;
@@ -64,6 +68,30 @@ MainWindow::MainWindow(Options& options, ClubState& club, std::filesystem::path 
   screen_->speakCard = [this](TStr2 card) { sounds_.SayCard(card, false); };
   screen_->wrongCard = [this] { presenter_.PlaySound(sound::kWrong, true); };
   screen_->seriesEnded = [this](const SeriesOutcome& outcome) { OnSeriesEnded(outcome); };
+
+  // Network play: this machine's moves go out, the peers' moves come in between ticks.
+  presenter_.announce = [this](const MoveNote& note) {
+    if (game_.kind == GameKind::Network) lan_.Announce(note);
+  };
+  screen_->userActed = [this] {
+    if (lan_.GameRunning()) lan_.AfterUserAction();
+  };
+  lan_.playEffect = [this](const std::string& name, bool wait) { sounds_.PlayEffect(name, wait); };
+  lan_.moveApplied = [this] { screen_->update(); };
+  lan_.dealLaidOut = [this] {
+    screen_->SetHandNote(lan_.HostPosition(), QString());
+    if (lan_.DealsLaidOut() == 1) chat_->Clear();
+    screen_->update();
+  };
+  lan_.chatLine = [this](int seat, const QString& text) { chat_->ShowChatLine(seat, text); };
+  lan_.chatEnabledChanged = [this](bool enabled) { chat_->SetChatEnabled(enabled); };
+  lan_.gameInterrupted = [this] { NetworkGameInterrupted(); };
+  chat_->send = [this](const QString& text) { lan_.SendChat(text); };
+  chat_->toggleHands = [this] {
+    game_.st.ShowAllHands = !game_.st.ShowAllHands;
+    screen_->update();
+  };
+  chat_->hide();
 
   intro_->finished = [this] { ShowMenu(); };
   menu_->buttonClicked = [this](MenuButton b) { MenuButtonClicked(b); };
@@ -136,12 +164,11 @@ bool MainWindow::InDeal() const { return screen_->isVisible() && game_.st.GameOn
 
 UserCounters MainWindow::LoadCounters(PlayerKind) { return {club_.Deals, club_.Score, club_.Rating}; }
 
-void MainWindow::StartSeries() {
+void MainWindow::SitDown() {
   menu_->HideMenu();
   music_.SetInMenu(false);
   timer_.stop();
   game_.rules = options_.Rules;
-  game_.kind = GameKind::Local;
   game_.player = club_.Slot >= 1 && club_.Slot <= 5 ? PlayerKind::ClubMember : PlayerKind::NewPlayer;
   game_.userName = club_.Name.empty() ? Tr(404) : club_.Name;
   screen_->setGeometry(rect());
@@ -149,7 +176,51 @@ void MainWindow::StartSeries() {
   screen_->raise();
   screen_->LayoutTable();
   EnableGameItems(true);
+}
+
+void MainWindow::StartSeries() {
+  // A network game leaves its own seat and dealer behind: a local series starts from scratch.
+  game_.kind = GameKind::Local;
+  game_.ownNumber = 1;
+  game_.dealer = true;
+  chat_->hide();
+  for (int seat = 1; seat <= 4; ++seat) screen_->SetHandNote(seat, QString());
+  SitDown();
   NewDeal(game_, false);
+}
+
+bool MainWindow::StartNetworkSeries() {
+  SitDown();
+  PlaceChat();
+  chat_->Clear();
+  chat_->show();
+  if (!lan_.BeginGame()) {
+    chat_->hide();
+    ShowMenu();
+    return false;
+  }
+  if (lan_.WaitingForDeal()) screen_->SetHandNote(lan_.HostPosition(), Q(texts_.Text(103)));
+  screen_->update();
+  return true;
+}
+
+void MainWindow::PlaceChat() {
+  const WindowFactors f = FactorsFor(options_.WindowSize, width(), height());
+  chat_->sendCaption = Q(texts_.Text(158));
+  chat_->SetScale(f.s, options_.WindowSize == 1);
+  chat_->setGeometry(QRect(QPoint(0, 0), screen_->size()).intersected(
+      [&] {
+        const Rect memo = ComponentRect(Component::Memo, f, screen_->Card().height);
+        return QRect(memo.left, memo.top, memo.width, memo.height);
+      }()));
+  chat_->raise();
+}
+
+void MainWindow::NetworkGameInterrupted() {
+  if (dialogs.message) dialogs.message(InterruptedMessage([this](int row) { return Q(texts_.Text(row)); }));
+  AbandonSeries(game_);
+  chat_->hide();
+  ShowMenu();
 }
 
 void MainWindow::OnSeriesEnded(const SeriesOutcome& outcome) {
@@ -162,6 +233,16 @@ void MainWindow::OnSeriesEnded(const SeriesOutcome& outcome) {
   input.PlayerName = game_.userName;
   input.PasswordCode = club_.PasswordCode;
   input.ClubWritable = club_.Writable(KindOf(options_));
+  if (game_.kind == GameKind::Network) {
+    // The history names the four players by table position, the user's seat first.
+    for (int position = 1; position <= 4; ++position) {
+      std::string name = lan_.Names()[static_cast<std::size_t>(SeatAt(lan_.OwnSeat(), position))];
+      while (!name.empty() && name.back() == ' ') name.pop_back();
+      input.SeatNames[static_cast<std::size_t>(position)] = name;
+    }
+    lan_.Leave();
+    chat_->hide();
+  }
   const SeriesEnd end = EndSeries(programDir_, input, StampOf(std::time(nullptr)));
   for (const RecordsMessage& m : end.Messages)
     if (dialogs.message) dialogs.message(Q(m.Compose([this](int row) { return Tr(row); })));
@@ -176,6 +257,8 @@ void MainWindow::OnSeriesEnded(const SeriesOutcome& outcome) {
 }
 
 void MainWindow::LeaveDuringDeal() {
+  if (lan_.GameRunning()) lan_.Leave();
+  chat_->hide();
   if (AbandonSeries(game_) && club_.Slot >= 1 && club_.Slot <= 5) {
     const ClubKind kind = KindOf(options_);
     if (auto failed = RemoveMember(ClubFilePath(programDir_, kind), club_.Slot, club_.Writable(kind)); failed && dialogs.message)
@@ -188,7 +271,11 @@ void MainWindow::LeaveDuringDeal() {
 void MainWindow::MenuButtonClicked(MenuButton b) {
   const int i = static_cast<int>(b);
   if (i >= 1 && i <= 6) {
-    if (dialogs.logIn && dialogs.logIn(i)) StartSeries();
+    // A network game that cannot start sends the player back to the welcome window.
+    while (dialogs.logIn && dialogs.logIn(i)) {
+      if (!options_.LanMode) return StartSeries();
+      if (StartNetworkSeries()) return;
+    }
     return;
   }
   const auto open = [](const std::function<void()>& f) {

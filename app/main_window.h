@@ -11,6 +11,7 @@
 
 #include "ai/computer_player.h"
 #include "engine/game.h"
+#include "lan/lan_session.h"
 #include "media/audio_out.h"
 #include "media/background_music.h"
 #include "media/sounds.h"
@@ -24,6 +25,7 @@
 #include "table/picture_source.h"
 #include "table/table_presenter.h"
 #include "table/table_screen.h"
+#include "windows/lan_chat_panel.h"
 
 namespace tarvel {
 
@@ -43,6 +45,9 @@ class MainWindow : public QWidget, private CounterSource {
   void ShowMenu();
   // The logged-in player (the club state's slot and name) sits down at the table.
   void StartSeries();
+  // The same for a network game whose welcome window was confirmed; false when the game cannot start
+  // (the player goes back to the welcome window).
+  bool StartNetworkSeries();
   // Leaving the table during a deal, after the user said Yes: the member's row goes, the menu comes back.
   void LeaveDuringDeal();
   // The menu's buttons and the pop-up menu's items, as the user's clicks call them.
@@ -65,6 +70,8 @@ class MainWindow : public QWidget, private CounterSource {
   PictureSource& Pictures() { return *pictures_; }
   const std::filesystem::path& ProgramDir() const { return programDir_; }
   Sounds& SoundsOut() { return sounds_; }
+  LanSession& Lan() { return lan_; }
+  LanChatPanel& Chat() { return *chat_; }
 
   // The dialogs the menu and the pop-up menu open; each returns when its window has closed. They are set
   // by the program (app/dialogs.cpp) and may be replaced by tests.
@@ -89,6 +96,9 @@ class MainWindow : public QWidget, private CounterSource {
   UserCounters LoadCounters(PlayerKind kind) override;
   void OnTick();
   void OnSeriesEnded(const SeriesOutcome& outcome);
+  void SitDown();
+  void PlaceChat();
+  void NetworkGameInterrupted();
   void BuildPopupMenu();
   void EnableGameItems(bool atTable);
   void RelabelPopupMenu();
@@ -110,6 +120,8 @@ class MainWindow : public QWidget, private CounterSource {
   TablePresenter presenter_;
   ComputerPlayer player_;
   QTimer timer_;
+  LanSession lan_;
+  LanChatPanel* chat_;
   QMenu popup_;
   std::array<QAction*, 8> popupActions_{};
 };

@@ -20,6 +20,8 @@ class TablePresenter : public Presenter {
   // The step timer of the main window.
   std::function<void(int ms)> setStepInterval;
   std::function<void(bool running)> setStepTimer;
+  // Every move of this machine in a network game, to be sent to the other machines.
+  std::function<void(const MoveNote& note)> announce;
   // Answers "The first move" itself instead of asking (tests); 0 asks the user.
   int firstMoveAnswer = 0;
 
@@ -45,6 +47,9 @@ class TablePresenter : public Presenter {
   void SetStepTimer(bool running) override;
   int AskFirstMove() override;
   void ThinkingText(int seat, const std::string& text) override;
+  void Announce(const MoveNote& note) override {
+    if (announce) announce(note);
+  }
 
  private:
   TableScreen& screen_;

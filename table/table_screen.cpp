@@ -282,6 +282,11 @@ void TableScreen::PaintHand(QPainter& p, int seat) {
       pic = pictures_.CardFace(lowTrump_);
     p.drawPixmap(hand.left() + xs[k - 1], hand.top(), pic);
   }
+  if (!handNote_[seat].isEmpty() && st.KolCards[seat] == 0) {
+    p.setFont(Font(16, true));
+    p.setPen(QColor(255, 255, 0));
+    p.drawText(hand, Qt::AlignCenter | Qt::TextWordWrap, handNote_[seat]);
+  }
   if (seat == seatMarker_ && !st.DealOver) {
     p.setPen(QPen(QColor(255, 215, 0), std::max(2, Scaled(3, factors_))));
     const int y = seat == 2 ? hand.top() + card_.height + Scaled(4, factors_) : hand.top() - Scaled(5, factors_);
@@ -568,12 +573,20 @@ void TableScreen::CardClick(int slot, Qt::MouseButton button) {
   PlayStep(game_, st.Hod, true, slot, false);
   flyFrom_.reset();
   update();
+  if (userActed) userActed();
+}
+
+void TableScreen::SetHandNote(int seat, const QString& text) {
+  if (seat < 1 || seat > 4) return;
+  handNote_[seat] = text;
+  update();
 }
 
 void TableScreen::MainButtonPressed() {
   if (options_.SaluteButtons) TouchBurst(main_->geometry().center());
   tarvel::MainButton(game_);
   update();
+  if (userActed) userActed();
 }
 
 void TableScreen::ExitButtonPressed() {

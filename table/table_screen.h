@@ -81,6 +81,10 @@ class TableScreen : public QWidget {
   std::function<void(const SeriesOutcome&)> seriesEnded;
   // The sound of a refused card.
   std::function<void()> wrongCard;
+  // After the user's card or main button has been taken (a network game sends and answers then).
+  std::function<void()> userActed;
+  // A text written over a seat's hand while it holds no cards yet ("Expectation of the server...").
+  void SetHandNote(int seat, const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -113,6 +117,7 @@ class TableScreen : public QWidget {
   CardGeometry card_;
   std::array<Speech, 5> speech_{};
   std::array<QString, 5> thinking_{};
+  std::array<QString, 5> handNote_{};
   std::array<bool, 5> faceUp_{};
   int lowTrumpSeat_ = 0;
   TStr2 lowTrump_{};
