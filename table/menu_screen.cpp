@@ -130,11 +130,20 @@ void MenuScreen::LabelButtons() {
   command.setPixelSize(std::max(8, FontHeight(Scaled(14, factors_), options_.ScaleSmall)));
   command.setBold(true);
   for (int i = 6; i <= 11; ++i) buttons_[i]->setFont(command);
+  // A caption longer than its button in some language takes a smaller font rather than being cut.
+  const auto fit = [](TKexCardsButton* b) {
+    QFont f = b->font();
+    while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(b->text()) > b->width() - 10)
+      f.setPixelSize(f.pixelSize() - 1);
+    b->setFont(f);
+  };
+  for (int i = 6; i <= 11; ++i) fit(buttons_[i]);
   if (clubList) {
     const ClubList list = clubList(FontMeter(ListFont(), factors_.s));
     for (int i = 1; i <= 5; ++i) buttons_[i]->setText(Q(list.Buttons[static_cast<std::size_t>(i)]));
     for (int i = 1; i <= 3; ++i) panels_[i]->setText(Q(list.Panels[static_cast<std::size_t>(i)]));
     panel4_->setText(Q(texts_.Text(list.HeaderRow)));
+    fit(panel4_);
     if (options_.MenuDesign == 0) buttons_[5]->SetColorSB(list.Button5Account ? TColorSB::DRed : TColorSB::DNavy);
   }
 }
