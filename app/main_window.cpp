@@ -35,6 +35,7 @@ MainWindow::MainWindow(Options& options, ClubState& club, std::filesystem::path 
       club_(club),
       programDir_(std::move(programDir)),
       texts_(options),
+      voices_(QString::fromStdString(programDir_.string())),
       sounds_(options_, audio_, voices_),
       music_(options_, texts_, audio_),
       pictures_(std::move(pictures)),

@@ -12,6 +12,7 @@ ProgramPlaces FindProgramPlaces(const fs::path& executableDir, const fs::path& d
   places.portable = ::access(executableDir.c_str(), W_OK) == 0;
   places.programDir = places.portable ? executableDir : dataDir;
   places.shippedDirs = {executableDir / "shipped", executableDir.parent_path() / "share" / "tarvel"};
+  if (!places.portable) places.resourceDir = executableDir.parent_path() / "share" / "tarvel";
   return places;
 }
 
@@ -29,6 +30,21 @@ bool SeedFreshProgramDirectory(const ProgramPlaces& places) {
     return copied;
   }
   return false;
+}
+
+void LinkResourceFiles(const ProgramPlaces& places) {
+  if (places.resourceDir.empty()) return;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(places.resourceDir, ec)) {
+    if (entry.path().extension() != ".dll") continue;
+    const fs::path link = places.programDir / entry.path().filename();
+    if (fs::exists(fs::symlink_status(link, ec))) {
+      // A link left by an earlier installation that no longer leads anywhere is renewed.
+      if (!fs::is_symlink(link, ec) || fs::exists(link, ec)) continue;
+      fs::remove(link, ec);
+    }
+    fs::create_symlink(entry.path(), link, ec);
+  }
 }
 
 }  // namespace tarvel

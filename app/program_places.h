@@ -12,6 +12,8 @@ struct ProgramPlaces {
   std::filesystem::path programDir;
   // Where the shipped club files are looked for, in order.
   std::vector<std::filesystem::path> shippedDirs;
+  // An installed program's resource files (the share directory of its prefix); empty when portable.
+  std::filesystem::path resourceDir;
   bool portable = true;
 };
 
@@ -22,5 +24,10 @@ ProgramPlaces FindProgramPlaces(const std::filesystem::path& executableDir, cons
 // Copies the shipped Tarvel.clb and Tarvel.net into a fresh program directory (creating it); returns
 // whether it copied. A directory that already holds the options file or a club file is left alone.
 bool SeedFreshProgramDirectory(const ProgramPlaces& places);
+
+// An installed program finds its resource files where the portable one does, in its program directory:
+// each resource file of the share directory that the program directory lacks gets a link there. A file
+// the user put there himself (a downloaded library) stays.
+void LinkResourceFiles(const ProgramPlaces& places);
 
 }  // namespace tarvel

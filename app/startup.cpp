@@ -11,6 +11,7 @@ StartupResult PrepareStart(const std::filesystem::path& executableDir, const std
   StartupResult result;
   result.places = FindProgramPlaces(executableDir, dataDir);
   SeedFreshProgramDirectory(result.places);
+  LinkResourceFiles(result.places);
   LoadOptions(result.places.programDir, options);
   const ClubStartup check = CheckClubFiles(result.places.programDir, club);
   if (check.ForceRussian) options.Language = 1;

@@ -101,6 +101,7 @@ TEST(UserPath, StartPlayLeaveOpenEveryWindowChangeOptionsAndRestart) {
     for (int i = 0; i < 5; ++i) w.Intro().IntroTick();
     w.Intro().Finish();  // the user clicks the intro
     ASSERT_TRUE(w.Menu().MenuShown());
+    EXPECT_TRUE(w.Music().InMenu());  // the song's repeat timer runs in the menu only
     EXPECT_FALSE(w.PopupAction(PopupItem::GeneralScore)->isEnabled());
 
     // A new player signs in: a wrong second password is refused in the window, then the right one.
@@ -117,6 +118,7 @@ TEST(UserPath, StartPlayLeaveOpenEveryWindowChangeOptionsAndRestart) {
     ASSERT_TRUE(*signedIn);
     ASSERT_TRUE(w.Screen().isVisible());
     EXPECT_FALSE(w.Menu().MenuShown());
+    EXPECT_FALSE(w.Music().InMenu());
     EXPECT_TRUE(w.PopupAction(PopupItem::GeneralScore)->isEnabled());
 
     // One deal, played through the table's own clicks and buttons.

@@ -31,7 +31,7 @@ struct Scratch {
   tarvel::StartupResult start;
   Scratch(tarvel::Options& options) {
     const std::filesystem::path exe = QCoreApplication::applicationDirPath().toStdString();
-    tarvel::ProgramPlaces places{temp.path().toStdString(), {exe / "shipped"}, true};
+    tarvel::ProgramPlaces places{temp.path().toStdString(), {exe / "shipped"}, {}, true};
     tarvel::SeedFreshProgramDirectory(places);
     start = tarvel::PrepareStart(places.programDir, places.programDir, options, club, {});
   }
