@@ -49,6 +49,7 @@ QImage Recoloured(QImage image, int k) {
 MenuScreen::MenuScreen(Options& options, const TextTable& texts, PictureSource& pictures, QWidget* parent)
     : QWidget(parent), options_(options), texts_(texts), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);  // the link icons show the hand and their hints
   for (int i = 1; i <= 11; ++i) {
     auto* b = new TKexCardsButton(this);
     b->setObjectName(QString("menuButton%1").arg(i));
@@ -257,15 +258,20 @@ void MenuScreen::BuildScene() {
   // The link icons, 48 x 48, down both edges.
   links_.clear();
   const int right = width() - 53;
-  const std::pair<const char*, QPoint> icons[] = {
-      {"AdvGiftR", {5, 5}}, {"Android", {5, 58}}, {"AdvGiftG", {right, 5}}, {"Earth48", {right, 58}},
-      {"Stats", {right, 111}}, {"Account48", {right, 164}}};
-  for (const auto& [name, at] : icons) {
-    const QPixmap pic = Picture(QString::fromLatin1(name));
+  struct Icon {
+    const char* name;
+    QPoint at;
+    const char* hint;
+  };
+  const Icon icons[] = {{"AdvGiftR", {5, 5}, ""},         {"Android", {5, 58}, ""},
+                        {"AdvGiftG", {right, 5}, ""},      {"Earth48", {right, 58}, "World Top 10"},
+                        {"Stats", {right, 111}, ""},       {"Account48", {right, 164}, ""}};
+  for (const Icon& icon : icons) {
+    const QPixmap pic = Picture(QString::fromLatin1(icon.name));
     if (pic.isNull()) continue;
-    const QRect r(at, QSize(48, 48));
+    const QRect r(icon.at, QSize(48, 48));
     p.drawPixmap(r, pic);
-    links_.push_back({QString::fromLatin1(name), r});
+    links_.push_back({QString::fromLatin1(icon.name), r, QString::fromLatin1(icon.hint)});
   }
 
   // The news shelf on large windows; on smaller ones only a siren with something to tell.
@@ -394,6 +400,19 @@ void MenuScreen::CaptionPlateClicked() {
   options_.CaptionColour = NextCaptionColour(options_.CaptionColour);
   BuildScene();
   update();
+}
+
+void MenuScreen::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  for (const Link& link : links_) {
+    if (!link.rect.contains(at)) continue;
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(link.hint);
+    return;
+  }
+  const bool overClock = clockShown_ && ToQ(layout_.stats).contains(at);
+  unsetCursor();
+  setToolTip(overClock ? statsHint_ : QString());
 }
 
 void MenuScreen::mouseReleaseEvent(QMouseEvent* event) {

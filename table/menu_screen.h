@@ -72,6 +72,7 @@ class MenuScreen : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -110,6 +111,7 @@ class MenuScreen : public QWidget {
   struct Link {
     QString picture;
     QRect rect;
+    QString hint;
   };
   std::vector<Link> links_;
 };
