@@ -58,6 +58,7 @@ class MainWindowEffects : public OptionsEffects {
 struct DialogState {
   WindowContext context;
   MainWindowEffects effects;
+  int historyFile = 0;  // the history window shows the file chosen last in this run
 };
 
 }  // namespace
@@ -99,7 +100,7 @@ void InstallDialogs(MainWindow& w) {
     window.exec();
   };
   d.history = [state, &w, &ctx] {
-    TFormHistory window(ctx, nullptr, &w);
+    TFormHistory window(ctx, &state->historyFile, &w);
     window.exec();
   };
   d.options = [state, &w] { OptionsDialog::Run(state->context, state->effects, &w); };

@@ -106,7 +106,20 @@ MainWindow::MainWindow(Options& options, ClubState& club, std::filesystem::path 
   ApplyWindowSize();
 }
 
-MainWindow::~MainWindow() { timer_.stop(); }
+MainWindow::~MainWindow() {
+  timer_.stop();
+  // The session outlives this body: it must not call into the screens once they are gone.
+  lan_.moveApplied = nullptr;
+  lan_.dealLaidOut = nullptr;
+  lan_.chatLine = nullptr;
+  lan_.chatEnabledChanged = nullptr;
+  lan_.gameInterrupted = nullptr;
+  lan_.playEffect = nullptr;
+  // The screens hold references to members that go before the QWidget base deletes its children.
+  delete screen_;
+  delete menu_;
+  delete intro_;
+}
 
 void MainWindow::ApplyWindowSize() {
   const PixelSize size = ClientSizeFor(options_.WindowSize);
@@ -191,6 +204,10 @@ void MainWindow::StartSeries() {
 }
 
 bool MainWindow::StartNetworkSeries() {
+  // A client waits for the host's deal: nothing of an earlier series may look like a finished deal.
+  game_.st.DealShown = false;
+  game_.st.DealOver = false;
+  game_.st.GameOn = false;
   SitDown();
   PlaceChat();
   chat_->Clear();
@@ -215,6 +232,13 @@ void MainWindow::PlaceChat() {
         return QRect(memo.left, memo.top, memo.width, memo.height);
       }()));
   chat_->raise();
+}
+
+void MainWindow::LeaveNetworkGame() {
+  lan_.Leave();
+  AbandonSeries(game_);
+  chat_->hide();
+  ShowMenu();
 }
 
 void MainWindow::NetworkGameInterrupted() {
@@ -326,9 +350,18 @@ void MainWindow::PopupItemChosen(PopupItem item) {
     case PopupItem::Help: return open(dialogs.help);
     case PopupItem::About: return open(dialogs.about);
     case PopupItem::ExitToMenu: {
+      const bool network = lan_.GameRunning();
+      if (network && (lan_.WaitingForDeal() || !game_.st.GameOn)) {
+        // No deal yet, or the others left: nothing is counted.
+        if (dialogs.ask && dialogs.ask(Q(texts_.Text(22)) + "\n\r" + Q(texts_.Text(23)))) LeaveNetworkGame();
+        return;
+      }
       if (!InDeal()) {
-        // After a deal the table is left as with its own exit button: the series is counted.
-        if (game_.st.DealShown) screen_->ExitButtonPressed();
+        // After a deal the table is left as with its own exit button, when that button may be used: the
+        // series is counted. In the middle of a network game's block of three it is a plain leaving.
+        if (game_.st.DealShown && game_.controls.exit.enabled) screen_->ExitButtonPressed();
+        else if (network && dialogs.ask && dialogs.ask(Q(texts_.Text(22)) + "\n\r" + Q(texts_.Text(23))))
+          LeaveNetworkGame();
         return;
       }
       const QString question = Q(texts_.Text(22)) + "\n\r" + Q(texts_.Text(23));

@@ -99,6 +99,7 @@ class MainWindow : public QWidget, private CounterSource {
   void SitDown();
   void PlaceChat();
   void NetworkGameInterrupted();
+  void LeaveNetworkGame();
   void BuildPopupMenu();
   void EnableGameItems(bool atTable);
   void RelabelPopupMenu();

@@ -153,6 +153,8 @@ void LanSession::StartClient(const QHostAddress& host, quint16 port, const std::
 }
 
 void LanSession::Cancel() {
+  // Clients already seated wait for a deal that will not come: they are told, as when a client leaves.
+  if (isHost_ && clients_ > 0) BroadcastToClients(std::string(kAbort), 0);
   CloseAll();
   link_ = LinkState::Idle;
   begun_ = false;
@@ -251,7 +253,8 @@ void LanSession::OnDropped(Peer* peer) {
     refused_ = true;
     return;
   }
-  if (game_.st.GameOn && !game_.st.DealOver) {
+  if ((game_.st.GameOn && !game_.st.DealOver) || waitingForDeal_) {
+    // During a deal, and on a client still waiting for its first deal: the game is over.
     Interrupt();
     return;
   }

@@ -105,5 +105,34 @@ TEST(LanTable, HostAndClientWindowsPlayADealOverLoopback) {
   host.Lan().Leave();
 }
 
+TEST(LanTable, AClientWaitingForItsDealGoesBackToTheMenuWhenTheHostCancels) {
+  ProgramDirFixture hostDir, clientDir;
+  Options hostOptions, clientOptions;
+  for (Options* o : {&hostOptions, &clientOptions}) {
+    o->SoundOn = false;
+    o->MusicOn = false;
+    o->LanMode = true;
+  }
+  ClubState hostClub, clientClub;
+  MainWindow host(hostOptions, hostClub, hostDir.path, std::make_unique<DrawnPictures>());
+  MainWindow client(clientOptions, clientClub, clientDir.path, std::make_unique<DrawnPictures>());
+  std::vector<QString> shown;
+  client.dialogs.message = [&](const QString& text) { shown.push_back(text); };
+  host.show();
+  client.show();
+  ASSERT_TRUE(host.Lan().StartHost(0, "Host"));
+  client.Lan().StartClient(QHostAddress::LocalHost, host.Lan().ListeningPort(), "Gast");
+  ASSERT_TRUE(WaitFor([&] { return client.Lan().Link() == LinkState::SeatAssigned; }));
+  ASSERT_TRUE(client.StartNetworkSeries());
+  EXPECT_TRUE(client.Lan().WaitingForDeal());
+  // The pop-up menu's general count has nothing of an earlier series to show, and leaving counts nothing.
+  EXPECT_FALSE(client.GameOf().st.DealShown);
+  host.Lan().Cancel();
+  ASSERT_TRUE(WaitFor([&] { return client.Menu().MenuShown(); }));
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_FALSE(client.Screen().isVisible());
+  EXPECT_FALSE(std::filesystem::exists(clientDir.path / "History"));
+}
+
 }  // namespace
 }  // namespace tarvel
