@@ -153,6 +153,7 @@ void MainWindow::StartIntro() {
   music_.SetInMenu(true);  // the song plays over the intro and the menu while MusicOn is on
   timer_.setInterval(20);
   timer_.start();
+  pictures_->UseDesign(options_.MenuDesign);
   intro_->Start();
 }
 
@@ -188,6 +189,7 @@ void MainWindow::SitDown() {
   screen_->setGeometry(rect());
   screen_->show();
   screen_->raise();
+  pictures_->UseDesign(options_.TableDesign);
   screen_->LayoutTable();
   EnableGameItems(true);
 }

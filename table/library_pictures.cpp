@@ -8,13 +8,14 @@ LibraryPictures::LibraryPictures(Options& options, ShowMessage show, QString pro
     : options_(options), show_(std::move(show)), libraries_(std::move(programDir)) {}
 
 void LibraryPictures::Prepare(int cardWidth, int, int clientWidth, int clientHeight) {
+  const int design = design_ >= 0 ? design_ : options_.TableDesign;
   const Loaded wanted{options_.CardSet, options_.DeckBack, options_.Background, options_.BackgroundVariant,
-                      options_.TableDesign, options_.WindowSize, cardWidth, clientWidth, clientHeight};
+                      design, options_.WindowSize, cardWidth, clientWidth, clientHeight};
   if (wanted == loaded_) return;
   const WindowFactors f = FactorsFor(options_.WindowSize, clientWidth, clientHeight);
   LoadCardFaces(options_, options_.WindowSize, f, libraries_, images_, show_);
   LoadDeckBacks(options_, libraries_, images_, show_);
-  LoadBackground(options_.TableDesign, options_, options_.WindowSize, libraries_, images_, show_);
+  LoadBackground(design, options_, options_.WindowSize, libraries_, images_, show_);
   for (QPixmap& p : faces_) p = QPixmap();
   back_ = QPixmap::fromImage(images_.Back());
   background_ = images_.background.isNull()
@@ -28,7 +29,7 @@ void LibraryPictures::Prepare(int cardWidth, int, int clientWidth, int clientHei
   }
   // The options may have fallen back to the built-in set: remember what was really loaded.
   loaded_ = {options_.CardSet, options_.DeckBack, options_.Background, options_.BackgroundVariant,
-             options_.TableDesign, options_.WindowSize, cardWidth, clientWidth, clientHeight};
+             design, options_.WindowSize, cardWidth, clientWidth, clientHeight};
 }
 
 QPixmap LibraryPictures::CardFace(TStr2 card) {

@@ -16,6 +16,7 @@ class LibraryPictures : public PictureSource {
  public:
   LibraryPictures(Options& options, ShowMessage show, QString programDir = {});
 
+  void UseDesign(int design) override { design_ = design; }
   void Prepare(int cardWidth, int cardHeight, int clientWidth, int clientHeight) override;
   QPixmap CardFace(TStr2 card) override;
   QPixmap DeckBack() override { return back_; }
@@ -39,6 +40,7 @@ class LibraryPictures : public PictureSource {
   QPixmap faces_[37];
   QPixmap back_, background_;
   QHash<QString, QPixmap> named_;
+  int design_ = -1;  // -1: the table's design
 };
 
 }  // namespace tarvel

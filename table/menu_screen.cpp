@@ -88,7 +88,7 @@ QFont MenuScreen::ListFont() const {
 
 void MenuScreen::ColourButtons() {
   const bool cards = options_.MenuDesign == 1;
-  const QColor cardsText(60, 30, 10);
+  const QColor cardsText(255, 235, 170);  // light on the special design's dark buttons
   for (int i = 1; i <= 11; ++i) {
     TKexCardsButton* b = buttons_[i];
     const bool member = i <= 6;
@@ -158,6 +158,7 @@ void MenuScreen::ShowMenu() {
   // The calendar library is not part of this program yet: the leaves stay hidden and the scrolls close in.
   const bool calendar = false;
   layout_ = MenuLayoutFor(factors_, width(), height(), calendar);
+  pictures_.UseDesign(options_.MenuDesign);
   pictures_.Prepare(71, 96, width(), height());
 
   ColourButtons();

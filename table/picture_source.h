@@ -12,6 +12,9 @@ namespace tarvel {
 class PictureSource {
  public:
   virtual ~PictureSource() = default;
+  // The design (0 ordinary, 1 special) whose background the next Prepare loads: the menu and the table
+  // each have their own.
+  virtual void UseDesign(int /*design*/) {}
   // Called when the window size, the card set or the deck back changes.
   virtual void Prepare(int cardWidth, int cardHeight, int clientWidth, int clientHeight) = 0;
   virtual QPixmap CardFace(TStr2 card) = 0;

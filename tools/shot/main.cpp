@@ -1,6 +1,6 @@
 // tarvel-shot: the program's screens and windows as PNG pictures, without a display.
 //   tarvel-shot --out FILE [--screen table|menu|intro|<window>] [--size 1-5] [--width W --height H]
-//               [--language 0-9] [--steps N] [--seed S] [--cards C] [--back B] [--background G]
+//               [--language 0-9] [--steps N] [--seed S] [--cards C] [--back B] [--background G] [--design 0|1]
 //               [--repaints N]   (the table: also measures N full repaints)
 //   tarvel-shot --startup        (measures the start-up up to the menu, in a scratch program directory)
 // The windows are those the main window opens: login, newplayer, topten, history, options, speed, mode,
@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
     else if (opt == "--back") options.DeckBack = std::atoi(value);
     else if (opt == "--background") options.Background = std::atoi(value);
     else if (opt == "--language") language = std::atoi(value) % 10;
+    else if (opt == "--design") options.MenuDesign = options.TableDesign = std::atoi(value) == 1 ? 1 : 0;
     else {
       std::fprintf(stderr, "tarvel-shot: unknown option %s\n", opt.c_str());
       return 2;
