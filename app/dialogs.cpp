@@ -27,8 +27,6 @@ namespace tarvel {
 
 namespace {
 
-ClubKind KindOf(const Options& o) { return o.LanMode ? ClubKind::Lan : ClubKind::Local; }
-
 // What a changed option does to the main window.
 class MainWindowEffects : public OptionsEffects {
  public:
@@ -78,7 +76,7 @@ void InstallDialogs(MainWindow& w) {
   d.message = [&w, caption](const QString& text) { QMessageBox::information(&w, caption, text); };
 
   d.logIn = [state, &w, &ctx](int slot) {
-    const ClubLoad load = LoadClubFile(ClubFilePath(w.ProgramDir(), KindOf(w.Opts())));
+    const ClubLoad load = LoadClubFile(ClubFilePath(w.ProgramDir(), w.ClubInUse()));
     const ClubLines club = load.Club.value_or(ClubLines{});
     TFormLogin window(ctx, club, slot, w.Club(), &w);
     if (w.Opts().LanMode) {
@@ -95,8 +93,8 @@ void InstallDialogs(MainWindow& w) {
     return window.exec() == QDialog::Accepted;
   };
   d.topTen = [state, &w, &ctx] {
-    const ClubLoad load = LoadClubFile(ClubFilePath(w.ProgramDir(), KindOf(w.Opts())));
-    TFormTopTen window(ctx, load.Club.value_or(ClubLines{}), KindOf(w.Opts()), &w);
+    const ClubLoad load = LoadClubFile(ClubFilePath(w.ProgramDir(), w.ClubInUse()));
+    TFormTopTen window(ctx, load.Club.value_or(ClubLines{}), w.ClubInUse(), &w);
     window.exec();
   };
   d.history = [state, &w, &ctx] {
@@ -118,7 +116,7 @@ void InstallDialogs(MainWindow& w) {
     window.exec();
   };
   d.changeName = [state, &w, &ctx] {
-    TFormChangeName window(ctx, w.Club(), KindOf(w.Opts()), &w);
+    TFormChangeName window(ctx, w.Club(), w.ClubInUse(), &w);
     if (window.exec() == QDialog::Accepted) w.GameOf().userName = w.Club().Name;
   };
   d.endGame = [state, &w, &ctx](const EndGameWindow& data) {

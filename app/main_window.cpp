@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "table/qt_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,12 +20,9 @@ namespace tarvel {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The pop-up menu's captions, by PopupItem.
 constexpr int kPopupRows[] = {25, 21, 26, 298, 27, 29, 1016, 178};
-
-ClubKind KindOf(const Options& o) { return o.LanMode ? ClubKind::Lan : ClubKind::Local; }
 
 }  // namespace
 
@@ -97,7 +95,7 @@ MainWindow::MainWindow(Options& options, ClubState& club, std::filesystem::path 
   intro_->finished = [this] { ShowMenu(); };
   menu_->buttonClicked = [this](MenuButton b) { MenuButtonClicked(b); };
   menu_->clubList = [this](const TextMeter& meter) {
-    const ClubLoad load = LoadClubFile(ClubFilePath(programDir_, KindOf(options_)));
+    const ClubLoad load = LoadClubFile(ClubFilePath(programDir_, ClubInUse()));
     if (!load.Club) return ClubList{};
     return ShowClubList(*load.Club, options_.ClubListMode, meter);
   };
@@ -259,7 +257,7 @@ void MainWindow::OnSeriesEnded(const SeriesOutcome& outcome) {
   input.Slot = club_.Slot;
   input.PlayerName = game_.userName;
   input.PasswordCode = club_.PasswordCode;
-  input.ClubWritable = club_.Writable(KindOf(options_));
+  input.ClubWritable = club_.Writable(ClubInUse());
   if (game_.kind == GameKind::Network) {
     // The history names the four players by table position, the user's seat first.
     for (int position = 1; position <= 4; ++position) {
@@ -287,7 +285,7 @@ void MainWindow::LeaveDuringDeal() {
   if (lan_.GameRunning()) lan_.Leave();
   chat_->hide();
   if (AbandonSeries(game_) && club_.Slot >= 1 && club_.Slot <= 5) {
-    const ClubKind kind = KindOf(options_);
+    const ClubKind kind = ClubInUse();
     if (auto failed = RemoveMember(ClubFilePath(programDir_, kind), club_.Slot, club_.Writable(kind)); failed && dialogs.message)
       dialogs.message(Q(failed->Compose([this](int row) { return Tr(row); })));
     club_.Slot = kSlotNewPlayer;
@@ -384,7 +382,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const QString question = Q(texts_.Text(24)) + " " + Q(texts_.Text(23));
     if (!dialogs.ask || !dialogs.ask(question)) return event->ignore();
     if (AbandonSeries(game_) && club_.Slot >= 1 && club_.Slot <= 5) {
-      const ClubKind kind = KindOf(options_);
+      const ClubKind kind = ClubInUse();
       RemoveMember(ClubFilePath(programDir_, kind), club_.Slot, club_.Writable(kind));
     }
   }

@@ -65,6 +65,8 @@ class MainWindow : public QWidget, private CounterSource {
   BackgroundMusic& Music() { return music_; }
   QAction* PopupAction(PopupItem item) { return popupActions_[static_cast<int>(item)]; }
   ClubState& Club() { return club_; }
+  // The club file the menu shows and a series updates: the LAN club in network mode.
+  ClubKind ClubInUse() const { return options_.LanMode ? ClubKind::Lan : ClubKind::Local; }
   tarvel::Options& Opts() { return options_; }
   const TextTable& Texts() const { return texts_; }
   PictureSource& Pictures() { return *pictures_; }

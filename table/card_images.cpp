@@ -1,4 +1,5 @@
 #include "table/card_images.h"
+#include "table/qt_text.h"
 
 #include "settings/text_table.h"
 #include "table/card_resample.h"
@@ -6,7 +7,6 @@
 namespace tarvel {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The picture of a name, or a visible stand-in when the resource is missing from a present file.
 QImage PictureOrStandIn(PictureLibraries& libraries, std::string_view file, const QString& name, QSize size) {

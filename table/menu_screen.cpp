@@ -1,4 +1,5 @@
 #include "table/menu_screen.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,7 +12,6 @@ namespace tarvel {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QRect ToQ(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
 
 // The button rows' text-table rows.

@@ -1,4 +1,5 @@
 #include "table/table_presenter.h"
+#include "table/qt_text.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -13,7 +14,6 @@
 namespace tarvel {
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The pause after each card drawn or taken and after the flight to the discard pile.
 void FlightPause(const TableScreen& screen, const Options& options) {

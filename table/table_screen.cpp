@@ -1,4 +1,5 @@
 #include "table/table_screen.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,6 @@ namespace tarvel {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QRect ToQ(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 // Where the two buttons lie in the 760 x 500 design: beside the user's bubble, and under the second

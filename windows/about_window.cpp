@@ -1,4 +1,5 @@
 #include "windows/about_window.h"
+#include "table/qt_text.h"
 
 #include <QPainter>
 
@@ -15,7 +16,6 @@ constexpr int kRowAbout = 29;
 constexpr int kWidth = 540;
 constexpr int kHeight = 400;
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 QString TFormAbout::VersionText() { return QStringLiteral(TARVEL_VERSION); }

@@ -1,4 +1,5 @@
 #include "windows/aux_window.h"
+#include "table/qt_text.h"
 
 #include <QRawFont>
 #include <QLabel>
@@ -14,7 +15,6 @@
 namespace tarvel {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Refuses any character that Windows-1251 lacks: the club file could only store it as "?".
 class Cp1251Validator : public QValidator {

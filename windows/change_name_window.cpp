@@ -1,4 +1,5 @@
 #include "windows/change_name_window.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,6 @@ constexpr int kRowCancel = 75;
 constexpr int kRowChanged = 76;
 constexpr int kWidth = 460;
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 TFormChangeName::TFormChangeName(WindowContext& context, ClubState& state, ClubKind kind, QWidget* parent)

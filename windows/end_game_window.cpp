@@ -1,4 +1,5 @@
 #include "windows/end_game_window.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QMovie>
@@ -14,7 +15,6 @@ constexpr int kPlaceSize = 32;
 const QRect kPlate(18, 16, 584, 420);
 const QRect kAnimation(396, 26, 200, 120);
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 TFormEndGame::TFormEndGame(WindowContext& context, const EndGameWindow& data, QWidget* parent)

@@ -1,4 +1,5 @@
 #include "windows/general_count_window.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QMovie>
@@ -16,7 +17,6 @@ constexpr int kHeight = 400;
 const QRect kAccount(478, 58, 64, 64);
 const QRect kAnimation(450, 170, 120, 55);
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 QString TFormCount::AnimationFor(const TCount& count) {

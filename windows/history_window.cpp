@@ -1,4 +1,5 @@
 #include "windows/history_window.h"
+#include "table/qt_text.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -15,7 +16,6 @@ constexpr int kColumnWidths[7] = {45, 65, 210, 45, 55, 55, 80};
 constexpr int kPlayerColumn = 2;
 constexpr int kTypeColumn = 6;
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 QColor TFormHistory::TypeColour(HistoryTypeColour colour, const QPalette& palette) {

@@ -1,4 +1,5 @@
 #include "windows/login_window.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,6 @@ constexpr int kNetworkNameLength = 4;
 constexpr int kPasswordLength = 5;
 constexpr int kNetworkExtra = TFormLogin::kNetworkClientHeight - TFormLogin::kClientHeight;
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 TFormLogin::TFormLogin(WindowContext& context, const ClubLines& club, int slot, ClubState& state, QWidget* parent)

@@ -1,4 +1,5 @@
 #include "windows/top_ten_window.h"
+#include "table/qt_text.h"
 
 #include <QLabel>
 #include <QMovie>
@@ -16,7 +17,6 @@ const QColor kMaroon(128, 0, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kRed(255, 0, 0);
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Old paper with darkened, slightly torn edges and a few stains; the same sheet every time.
 QPixmap DrawParchment(QSize size, double scale) {

@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QThread>
 
+#include "tests/lan/wait_for.h"
 #include "app/autoplay.h"
 #include "app/main_window.h"
 #include "tests/app/program_dir_fixture.h"
@@ -14,16 +15,7 @@
 namespace tarvel {
 namespace {
 
-bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::usleep(200);
-  }
-  return true;
-}
+using test::WaitFor;
 
 // The user of a window may act now: a card of seat 4 or the main button.
 bool UserMayAct(MainWindow& w) {

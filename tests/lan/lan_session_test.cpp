@@ -1,3 +1,4 @@
+#include "tests/lan/wait_for.h"
 #include "lan/lan_session.h"
 
 #include <QCoreApplication>
@@ -18,17 +19,7 @@ namespace {
 using testing::Difference;
 using testing::RandomChooser;
 
-// Runs the event loop until the condition holds; generous, so a loaded machine only takes longer.
-bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::usleep(200);
-  }
-  return true;
-}
+using test::WaitFor;
 
 class Forwarder : public Presenter {
  public:

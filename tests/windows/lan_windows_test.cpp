@@ -6,6 +6,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "tests/lan/wait_for.h"
 #include "settings/options.h"
 #include "settings/text_table.h"
 #include "table/picture_source.h"
@@ -16,16 +17,7 @@
 namespace tarvel {
 namespace {
 
-bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::usleep(200);
-  }
-  return true;
-}
+using test::WaitFor;
 
 class NoPictures : public PictureSource {
  public:
